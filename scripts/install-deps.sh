@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package Quillophone needs to build, run and test (Debian 12).
+# Uses sudo when not run as root. Does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake pkg-config clang clang-format clang-tidy libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # sound
+  libpulse-dev pulseaudio pulseaudio-utils
+  # desktop toolkit and media libraries
+  qt6-base-dev libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libmp3lame0
+  # tests: independent readers and makers of audio files, a display server
+  sox libsox-fmt-base ffmpeg python3 xvfb xauth procps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace qp {
+
+// The byte sink under WaveFileWriter. The default is a buffered file on disk; tests put a
+// file that fails after a number of bytes in its place to play out a full disk.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  // Creates the file, truncating an existing one.
+  virtual bool create(const std::string& path) = 0;
+  // Appends at the end; returns how many bytes were taken (fewer on failure).
+  virtual std::size_t append(const void* data, std::size_t count) = 0;
+  // Overwrites bytes that were appended before; the end of the file does not move.
+  virtual bool overwrite(std::uint64_t offset, const void* data, std::size_t count) = 0;
+  // Hands everything written so far to the operating system and, when durable is set,
+  // waits until it is on the storage device.
+  virtual bool flush(bool durable) = 0;
+  virtual bool close() = 0;
+};
+
+// OutputFile over the C library's buffered streams.
+class DiskOutputFile final : public OutputFile {
+ public:
+  ~DiskOutputFile() override;
+  bool create(const std::string& path) override;
+  std::size_t append(const void* data, std::size_t count) override;
+  bool overwrite(std::uint64_t offset, const void* data, std::size_t count) override;
+  bool flush(bool durable) override;
+  bool close() override;
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace qp

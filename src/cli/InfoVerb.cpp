@@ -1,0 +1,41 @@
+// quillophone-cli info FILE: the format and length of a note, one field per line.
+#include <cstdio>
+
+#include "audio/NoteMetrics.h"
+#include "audio/WaveFileReader.h"
+#include "cli/CliArgs.h"
+#include "cli/CliVerb.h"
+
+namespace qp::cli {
+namespace {
+
+constexpr const char* kUsage = "info FILE";
+
+int runInfo(const std::vector<std::string>& args) {
+  CliArgs parsed;
+  if (!parsed.parse(args, {})) {
+    return usageError(parsed.error(), kUsage);
+  }
+  if (parsed.positional().size() != 1) {
+    return usageError("info takes one file", kUsage);
+  }
+  WaveFileReader reader;
+  if (!reader.open(parsed.positional()[0])) {
+    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
+    return kExitUserError;
+  }
+  const WaveFormat& f = reader.format();
+  const double seconds = NoteMetrics::durationSeconds(reader.dataSize(), f.nSamplesPerSec,
+                                                      f.nChannels);
+  std::printf("channels: %u\nrate: %u\nbits: %u\nformat-tag: %u\ndata-bytes: %u\n",
+              unsigned{f.nChannels}, unsigned{f.nSamplesPerSec}, unsigned{f.wBitsPerSample},
+              unsigned{f.wFormatTag}, unsigned{reader.dataSize()});
+  std::printf("length: %s\nquality: %s\n", NoteMetrics::lengthText(seconds).c_str(),
+              NoteMetrics::qualityLabel(f.nSamplesPerSec).c_str());
+  return kExitOk;
+}
+
+const CliVerbRegistration kInfo({"info", kUsage, &runInfo});
+
+}  // namespace
+}  // namespace qp::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace qp::cli {
+
+// What a long job needs from the terminal: a progress line that is shown only when standard
+// error is a terminal, and a stop request from Ctrl-C, SIGTERM or (optionally) Enter.
+class Terminal {
+ public:
+  // Installs the Ctrl-C and SIGTERM handlers for the life of the object.
+  explicit Terminal(bool stopOnEnter);
+  ~Terminal();
+  Terminal(const Terminal&) = delete;
+  Terminal& operator=(const Terminal&) = delete;
+
+  // True once Ctrl-C, SIGTERM or (when asked for) a line on standard input came in.
+  bool stopRequested();
+  // Rewrites the progress line (terminal only).
+  void progress(const std::string& text);
+  // Ends the progress line, if one was shown.
+  void finish();
+
+ private:
+  bool stopOnEnter_;
+  bool stdinOpen_ = true;
+  bool showing_ = false;
+  bool isTerminal_;
+};
+
+}  // namespace qp::cli

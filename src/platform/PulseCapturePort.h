@@ -1,0 +1,44 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+
+#include "audio/AudioBackend.h"
+#include "audio/BufferQueue.h"
+#include "platform/PulseContext.h"
+
+namespace qp {
+
+// A record stream from the default source. Incoming audio fills the queued buffers in order;
+// each full buffer is marked done and the completion event signalled. While no buffer is
+// queued, incoming audio is dropped, as a capture device does.
+class PulseCapturePort final : public WaveInPort {
+ public:
+  PulseCapturePort(std::shared_ptr<PulseContext> context, AudioEvent& completion);
+  ~PulseCapturePort() override;
+
+  // Connects the stream (corked) in the given format; a result code, 0 on success.
+  int connect(const WaveFormat& format);
+
+  int prepare(AudioBuffer& buffer) override { return BufferQueue::prepare(buffer); }
+  int unprepare(AudioBuffer& buffer) override { return BufferQueue::unprepare(buffer); }
+  int add(AudioBuffer& buffer) override { return queue_.enqueue(buffer); }
+  int start() override;
+  int stop() override;
+  int reset() override;
+  int close() override;
+
+ private:
+  static void onRead(pa_stream* stream, std::size_t bytes, void* self);
+  static void onStateChange(pa_stream* stream, void* self);
+  static void onSuccess(pa_stream* stream, int success, void* self);
+  int cork(bool paused);
+  void disconnect();
+
+  std::shared_ptr<PulseContext> context_;
+  BufferQueue queue_;
+  PaStreamPtr stream_;
+  std::atomic<bool> started_{false};
+};
+
+}  // namespace qp

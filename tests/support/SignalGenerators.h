@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace qp::test {
+
+// 16-bit test signals. Amplitudes are in sample units (32767 = full scale).
+std::vector<std::int16_t> sine(double frequencyHz, double sampleRate, std::size_t count,
+                               double amplitude = 10000.0, double phase = 0.0);
+std::vector<std::int16_t> silence(std::size_t count);
+std::vector<std::int16_t> impulse(std::size_t count, std::size_t at, std::int16_t value = 16384);
+// Uniform white noise from a fixed seed, so every run sees the same samples.
+std::vector<std::int16_t> noise(std::size_t count, double amplitude, std::uint32_t seed = 1);
+// Little-endian bytes of the samples.
+std::vector<std::uint8_t> toBytes(const std::vector<std::int16_t>& samples);
+std::vector<std::int16_t> fromBytes(const std::vector<std::uint8_t>& bytes);
+
+// Frequency of the strongest component, by counting rising zero crossings over the whole
+// signal (good to about 1 Hz for a clean tone of a second or more).
+double dominantFrequency(const std::vector<std::int16_t>& samples, double sampleRate);
+double rms(const std::vector<std::int16_t>& samples);
+
+}  // namespace qp::test
