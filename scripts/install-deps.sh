@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # sound
   libpulse-dev pulseaudio pulseaudio-utils
+  # reference noise suppressor for the denoiser benchmark
+  libspeexdsp-dev
   # desktop toolkit and media libraries
   qt6-base-dev libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libmp3lame0
   # tests: independent readers and makers of audio files, a display server
