@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+
+namespace qp {
+
+// The wall clock as the alarm code sees it: seconds since 1970-01-01 00:00 UTC. Production code
+// uses SystemClock; tests substitute a clock they can set.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::int64_t now() const = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  std::int64_t now() const override { return static_cast<std::int64_t>(std::time(nullptr)); }
+};
+
+}  // namespace qp
