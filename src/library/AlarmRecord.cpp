@@ -8,28 +8,28 @@
 namespace qp {
 namespace {
 
-// Byte offsets in the current record; a legacy record holds the fields from kSchedule on
+// Byte offsets in the current record; a legacy record holds the fields from kAtSchedule on
 // kLegacyShift bytes earlier.
-constexpr std::size_t kHour = 0;
-constexpr std::size_t kMinute = 4;
-constexpr std::size_t kSecond = 8;
-constexpr std::size_t kSchedule = 12;
-constexpr std::size_t kPlayOnDate = 16;
-constexpr std::size_t kEraseAfterPlaying = 20;
-constexpr std::size_t kWeekdays = 24;
-constexpr std::size_t kMonthlyMode = 52;
-constexpr std::size_t kDayOfMonth = 56;
-constexpr std::size_t kOrdinal = 60;
-constexpr std::size_t kWeekday = 64;
-constexpr std::size_t kMonths = 68;
-constexpr std::size_t kPlayTone = 116;
-constexpr std::size_t kShowPopup = 120;
-constexpr std::size_t kReplay = 124;
-constexpr std::size_t kReplayMinutes = 128;
-constexpr std::size_t kMessage = 132;
-constexpr std::size_t kState = 232;
-constexpr std::size_t kSnoozeUntil = 236;
-constexpr std::size_t kNextTime = 240;
+constexpr std::size_t kAtHour = 0;
+constexpr std::size_t kAtMinute = 4;
+constexpr std::size_t kAtSecond = 8;
+constexpr std::size_t kAtSchedule = 12;
+constexpr std::size_t kAtPlayOnDate = 16;
+constexpr std::size_t kAtEraseAfterPlaying = 20;
+constexpr std::size_t kAtWeekdays = 24;
+constexpr std::size_t kAtMonthlyMode = 52;
+constexpr std::size_t kAtDayOfMonth = 56;
+constexpr std::size_t kAtOrdinal = 60;
+constexpr std::size_t kAtWeekday = 64;
+constexpr std::size_t kAtMonths = 68;
+constexpr std::size_t kAtPlayTone = 116;
+constexpr std::size_t kAtShowPopup = 120;
+constexpr std::size_t kAtReplay = 124;
+constexpr std::size_t kAtReplayMinutes = 128;
+constexpr std::size_t kAtMessage = 132;
+constexpr std::size_t kAtState = 232;
+constexpr std::size_t kAtSnoozeUntil = 236;
+constexpr std::size_t kAtNextTime = 240;
 constexpr std::size_t kLegacyShift = 8;
 
 using Bytes = std::array<std::uint8_t, AlarmRecord::kSize>;
@@ -60,35 +60,35 @@ std::size_t utf8Prefix(std::string_view text, std::size_t limit) {
   return n;
 }
 
-// Every field from offset kSchedule on, read from the current layout in b.
+// Every field from offset kAtSchedule on, read from the current layout in b.
 AlarmRecord fieldsFrom(const Bytes& b) {
   AlarmRecord r;
-  r.hour = getI32(b, kHour);
-  r.minute = getI32(b, kMinute);
-  r.second = getI32(b, kSecond);
-  r.schedule = getI32(b, kSchedule);
-  r.playOnDate = getI32(b, kPlayOnDate);
-  r.eraseAfterPlaying = getI32(b, kEraseAfterPlaying);
+  r.hour = getI32(b, kAtHour);
+  r.minute = getI32(b, kAtMinute);
+  r.second = getI32(b, kAtSecond);
+  r.schedule = getI32(b, kAtSchedule);
+  r.playOnDate = getI32(b, kAtPlayOnDate);
+  r.eraseAfterPlaying = getI32(b, kAtEraseAfterPlaying);
   for (std::size_t i = 0; i < r.weekdays.size(); ++i) {
-    r.weekdays[i] = getI32(b, kWeekdays + 4 * i);
+    r.weekdays[i] = getI32(b, kAtWeekdays + 4 * i);
   }
-  r.monthlyMode = getI32(b, kMonthlyMode);
-  r.dayOfMonth = getI32(b, kDayOfMonth);
-  r.ordinal = getI32(b, kOrdinal);
-  r.weekday = getI32(b, kWeekday);
+  r.monthlyMode = getI32(b, kAtMonthlyMode);
+  r.dayOfMonth = getI32(b, kAtDayOfMonth);
+  r.ordinal = getI32(b, kAtOrdinal);
+  r.weekday = getI32(b, kAtWeekday);
   for (std::size_t i = 0; i < r.months.size(); ++i) {
-    r.months[i] = getI32(b, kMonths + 4 * i);
+    r.months[i] = getI32(b, kAtMonths + 4 * i);
   }
-  r.playTone = getI32(b, kPlayTone);
-  r.showPopup = getI32(b, kShowPopup);
-  r.replay = getI32(b, kReplay);
-  r.replayMinutes = getI32(b, kReplayMinutes);
+  r.playTone = getI32(b, kAtPlayTone);
+  r.showPopup = getI32(b, kAtShowPopup);
+  r.replay = getI32(b, kAtReplay);
+  r.replayMinutes = getI32(b, kAtReplayMinutes);
   // Whatever the file holds, the message ends at the first NUL or after 99 bytes.
-  const char* text = reinterpret_cast<const char*>(b.data() + kMessage);
+  const char* text = reinterpret_cast<const char*>(b.data() + kAtMessage);
   r.message.assign(text, strnlen(text, AlarmRecord::kMaxMessageLength));
-  r.state = static_cast<AlarmState>(getI32(b, kState));
-  r.snoozeUntil = getI32(b, kSnoozeUntil);
-  r.nextTime = getI32(b, kNextTime);
+  r.state = static_cast<AlarmState>(getI32(b, kAtState));
+  r.snoozeUntil = getI32(b, kAtSnoozeUntil);
+  r.nextTime = getI32(b, kAtNextTime);
   return r;
 }
 
@@ -101,31 +101,31 @@ void AlarmRecord::setMessage(std::string_view text) {
 
 std::array<std::uint8_t, AlarmRecord::kSize> AlarmRecord::toBytes() const {
   Bytes b{};
-  putI32(b, kHour, hour);
-  putI32(b, kMinute, minute);
-  putI32(b, kSecond, second);
-  putI32(b, kSchedule, schedule);
-  putI32(b, kPlayOnDate, playOnDate);
-  putI32(b, kEraseAfterPlaying, eraseAfterPlaying);
+  putI32(b, kAtHour, hour);
+  putI32(b, kAtMinute, minute);
+  putI32(b, kAtSecond, second);
+  putI32(b, kAtSchedule, schedule);
+  putI32(b, kAtPlayOnDate, playOnDate);
+  putI32(b, kAtEraseAfterPlaying, eraseAfterPlaying);
   for (std::size_t i = 0; i < weekdays.size(); ++i) {
-    putI32(b, kWeekdays + 4 * i, weekdays[i]);
+    putI32(b, kAtWeekdays + 4 * i, weekdays[i]);
   }
-  putI32(b, kMonthlyMode, monthlyMode);
-  putI32(b, kDayOfMonth, dayOfMonth);
-  putI32(b, kOrdinal, ordinal);
-  putI32(b, kWeekday, weekday);
+  putI32(b, kAtMonthlyMode, monthlyMode);
+  putI32(b, kAtDayOfMonth, dayOfMonth);
+  putI32(b, kAtOrdinal, ordinal);
+  putI32(b, kAtWeekday, weekday);
   for (std::size_t i = 0; i < months.size(); ++i) {
-    putI32(b, kMonths + 4 * i, months[i]);
+    putI32(b, kAtMonths + 4 * i, months[i]);
   }
-  putI32(b, kPlayTone, playTone);
-  putI32(b, kShowPopup, showPopup);
-  putI32(b, kReplay, replay);
-  putI32(b, kReplayMinutes, replayMinutes);
+  putI32(b, kAtPlayTone, playTone);
+  putI32(b, kAtShowPopup, showPopup);
+  putI32(b, kAtReplay, replay);
+  putI32(b, kAtReplayMinutes, replayMinutes);
   const std::size_t n = std::min(strnlen(message.data(), message.size()), kMaxMessageLength);
-  std::memcpy(b.data() + kMessage, message.data(), n);
-  putI32(b, kState, static_cast<std::int32_t>(state));
-  putI32(b, kSnoozeUntil, snoozeUntil);
-  putI32(b, kNextTime, nextTime);
+  std::memcpy(b.data() + kAtMessage, message.data(), n);
+  putI32(b, kAtState, static_cast<std::int32_t>(state));
+  putI32(b, kAtSnoozeUntil, snoozeUntil);
+  putI32(b, kAtNextTime, nextTime);
   return b;
 }
 
@@ -143,7 +143,7 @@ std::optional<AlarmRecord> AlarmRecord::fromLegacyBytes(std::span<const std::uin
     return std::nullopt;
   }
   Bytes b{};
-  std::copy(bytes.begin() + (kSchedule - kLegacyShift), bytes.end(), b.begin() + kSchedule);
+  std::copy(bytes.begin() + (kAtSchedule - kLegacyShift), bytes.end(), b.begin() + kAtSchedule);
   Bytes lead{};
   std::copy_n(bytes.begin(), 4, lead.begin());
   const LocalDateTime t = LocalTime::fromTime(getI32(lead, 0));
