@@ -1,0 +1,168 @@
+#include "dsp/CRecom.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "dsp/DspTrace.h"
+#include "dsp/PrototypeFilter.h"
+
+namespace qp::dsp {
+namespace {
+
+constexpr float kTwoPi = 6.2831855f;
+
+// acc[start + k] += sign * (g[k] * v[k]) for k < count, over a ring of `length` slots.
+void accumulate(float* acc, int length, int start, const float* g, const float* v, int count,
+                bool subtract) {
+  int first = length - start < count ? length - start : count;
+  for (int part = 0; part < 2; ++part) {
+    float* a = acc + start;
+    if (subtract) {
+      for (int k = 0; k < first; ++k) {
+        a[k] -= g[k] * v[k];
+      }
+    } else {
+      for (int k = 0; k < first; ++k) {
+        a[k] += g[k] * v[k];
+      }
+    }
+    g += first;
+    v += first;
+    count -= first;
+    start = 0;
+    first = count;
+  }
+}
+
+}  // namespace
+
+bool CRecom::Init(int K, int N, int M, CSampleQueue* const* bandQueues) {
+  m_suppression.reset();
+  m_accumulator.reset();
+  m_K = K;
+  m_N = N;
+  m_M = M;
+  m_L = 2 * M;
+  m_pRecomBuffers = bandQueues;
+  m_j = 0;
+  if (K < 1 || N < 1 || M < 1 || m_L % (2 * K) != 0 || m_L % N != 0 || !m_fft.Init(1, K)) {
+    m_K = 0;
+    return false;
+  }
+  BuildTables();
+  m_accumulator = std::make_unique<CDelayRing>(m_L);
+  return true;
+}
+
+void CRecom::BuildTables() {
+  const auto K = static_cast<std::size_t>(m_K);
+  std::vector<float> q(static_cast<std::size_t>(m_L) + 1);
+  buildPrototype(m_M, static_cast<float>(m_K), q.data());
+  m_g0.assign(static_cast<std::size_t>(m_L), 0.0f);
+  m_g1.assign(static_cast<std::size_t>(m_L), 0.0f);
+  static constexpr float kCos[4] = {1.0f, 0.0f, -1.0f, 0.0f};  // (-i)^b
+  static constexpr float kSin[4] = {0.0f, -1.0f, 0.0f, 1.0f};
+  for (int n = 0; n < m_L; ++n) {
+    const int b = (n / m_K) % 4;
+    m_g0[n] = kCos[b] * q[n];
+    m_g1[n] = -kSin[b] * q[n];
+  }
+  m_modRe.resize(static_cast<std::size_t>(m_N) * K);
+  m_modIm.resize(static_cast<std::size_t>(m_N) * K);
+  for (int j = 0; j < m_N; ++j) {
+    for (int k = 0; k < m_K; ++k) {
+      const float a = (kTwoPi * (static_cast<float>(k) + 0.25f) / static_cast<float>(m_K) -
+                       0.5f * kTwoPi / static_cast<float>(m_K)) *
+                      static_cast<float>(m_N) * static_cast<float>(j);
+      m_modRe[j * K + k] = std::cos(a);
+      m_modIm[j * K + k] = std::sin(a);
+    }
+  }
+  const float scale = static_cast<float>(m_N) * static_cast<float>(m_N);
+  m_post.resize(2 * K);
+  for (int k = 0; k < m_K; ++k) {
+    const float theta = kTwoPi / static_cast<float>(m_K) * static_cast<float>(k) * 0.25f;
+    m_post[2 * k] = scale * std::cos(theta);
+    m_post[2 * k + 1] = scale * std::sin(theta);
+  }
+  m_bandSamples.assign(K, 0.0f);
+  m_spectrum.assign(2 * K, 0.0f);
+  m_vRe.assign(K, 0.0f);
+  m_vIm.assign(K, 0.0f);
+}
+
+void CRecom::SetRate(int /*rate*/) {
+  m_window = CBandSuppression::kFirstWindow;
+  if (m_suppression) {
+    m_suppression->SetWindow(m_window);
+  }
+}
+
+void CRecom::SetSuppression(bool on) {
+  m_suppressOn = on;
+  if (on && !m_suppression && m_K > 0) {
+    m_suppression = std::make_unique<CBandSuppression>(m_K);
+    m_suppression->SetWindow(m_window);
+  }
+}
+
+void CRecom::Synthesize(float* out, int& nOut) {
+  nOut = 0;
+  if (m_pRecomBuffers == nullptr) {
+    trace("CRecom - no m_pRecomBuffers");
+    return;
+  }
+  if (m_accumulator == nullptr) {
+    return;
+  }
+  const int frames = m_pRecomBuffers[0]->Count();
+  for (int f = 0; f < frames; ++f) {
+    SynthesizeFrame(out + nOut);
+    nOut += m_N;
+  }
+}
+
+void CRecom::SynthesizeFrame(float* out) {
+  float* x = m_bandSamples.data();
+  for (int k = 0; k < m_K; ++k) {
+    CSampleQueue& band = *m_pRecomBuffers[k];
+    x[k] = band.IsEmpty() ? 0.0f : band.Pop();
+  }
+  if (m_suppressOn && m_suppression) {
+    m_suppression->Apply(x);
+  }
+  const float* eRe = m_modRe.data() + static_cast<std::size_t>(m_j) * m_K;
+  const float* eIm = m_modIm.data() + static_cast<std::size_t>(m_j) * m_K;
+  float* w = m_spectrum.data();
+  for (int k = 0; k < m_K; ++k) {
+    w[2 * k] = x[k] * eRe[k];
+    w[2 * k + 1] = x[k] * eIm[k];
+  }
+  m_j = m_j + 1 == m_N ? 0 : m_j + 1;
+  m_fft.Transform(CFFT::kInverse, w, w);
+  const float* u = m_post.data();
+  for (int k = 0; k < m_K; ++k) {
+    m_vRe[k] = w[2 * k] * u[2 * k] - w[2 * k + 1] * u[2 * k + 1];
+    m_vIm[k] = w[2 * k] * u[2 * k + 1] + w[2 * k + 1] * u[2 * k];
+  }
+  OverlapAdd();
+  // The cursor moves in steps of m_N and the ring length is a multiple of m_N, so the m_N
+  // slots from the cursor never wrap.
+  float* slots = m_accumulator->Data() + m_accumulator->Cursor();
+  std::memcpy(out, slots, static_cast<std::size_t>(m_N) * sizeof(float));
+  std::memset(slots, 0, static_cast<std::size_t>(m_N) * sizeof(float));
+  m_accumulator->Advance(m_N);
+}
+
+void CRecom::OverlapAdd() {
+  float* acc = m_accumulator->Data();
+  int start = m_accumulator->Cursor();
+  for (int jj = 0; jj < m_L; jj += 2 * m_K) {
+    accumulate(acc, m_L, start, m_g0.data() + jj, m_vRe.data(), m_K, false);
+    start = start + m_K >= m_L ? start + m_K - m_L : start + m_K;
+    accumulate(acc, m_L, start, m_g1.data() + jj + m_K, m_vIm.data(), m_K, true);
+    start = start + m_K >= m_L ? start + m_K - m_L : start + m_K;
+  }
+}
+
+}  // namespace qp::dsp

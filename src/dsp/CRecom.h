@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "dsp/CBandSuppression.h"
+#include "dsp/CDelayRing.h"
+#include "dsp/CFFT.h"
+#include "dsp/CSampleQueue.h"
+
+namespace qp::dsp {
+
+// Synthesis half of the filter bank of CSplit: takes one sample from each of the m_K band
+// queues per frame, optionally applies the per-band noise suppression, and overlap-adds m_N
+// output samples per frame. With equal parameters and suppression off, CSplit followed by
+// CRecom reproduces the input delayed by 2 m_M samples. The band queues belong to the owner.
+// All tables are built by Init; Synthesize allocates nothing.
+class CRecom {
+ public:
+  CRecom() = default;
+  virtual ~CRecom() = default;
+  CRecom(const CRecom&) = delete;
+  CRecom& operator=(const CRecom&) = delete;
+
+  // Rebuilds everything for K bands, hop N and half length M (dropping any suppression
+  // state) reading from the K queues at bandQueues. Produces nothing. False when the
+  // parameters cannot be used.
+  bool Init(int K, int N, int M, CSampleQueue* const* bandQueues);
+  // Restarts the suppression's minimum window at 125 frames; the rate itself is not used.
+  void SetRate(int rate);
+  // Switches the suppression on or off; switching on creates its state when missing.
+  void SetSuppression(bool on);
+
+  // Consumes every frame waiting in band queue 0 at entry and writes m_N samples per frame to
+  // consecutive floats of out, which must have room for 260 * m_N floats. nOut receives the
+  // number of floats written.
+  void Synthesize(float* out, int& nOut);
+
+  bool Suppressing() const { return m_suppressOn; }
+  // The suppression state, or nullptr before SetSuppression(true).
+  const CBandSuppression* Suppression() const { return m_suppression.get(); }
+
+ private:
+  void BuildTables();
+  void SynthesizeFrame(float* out);
+  void OverlapAdd();
+
+  int m_K = 0;
+  int m_N = 0;
+  int m_M = 0;
+  int m_L = 0;
+  CSampleQueue* const* m_pRecomBuffers = nullptr;
+  std::vector<float> m_g0;
+  std::vector<float> m_g1;
+  std::vector<float> m_modRe;  // Re E[j][k], row j
+  std::vector<float> m_modIm;
+  std::vector<float> m_post;  // u[k], interleaved re/im
+  std::vector<float> m_bandSamples;
+  std::vector<float> m_spectrum;  // W then Z, interleaved re/im
+  std::vector<float> m_vRe;
+  std::vector<float> m_vIm;
+  CFFT m_fft;
+  std::unique_ptr<CDelayRing> m_accumulator;
+  int m_j = 0;
+  bool m_suppressOn = false;
+  int m_window = CBandSuppression::kFirstWindow;
+  std::unique_ptr<CBandSuppression> m_suppression;
+};
+
+}  // namespace qp::dsp

@@ -1,0 +1,133 @@
+#include "dsp/CSplit.h"
+
+#include <cmath>
+
+#include "dsp/DspTrace.h"
+#include "dsp/PrototypeFilter.h"
+
+namespace qp::dsp {
+namespace {
+
+constexpr float kTwoPi = 6.2831855f;
+
+}  // namespace
+
+bool CSplit::Init(int K, int N, int M, CSampleQueue* const* bandQueues, int suppress) {
+  m_ring.reset();
+  m_K = K;
+  m_N = N;
+  m_M = M;
+  m_L = 2 * M;
+  m_suppress = suppress;
+  m_bands = bandQueues;
+  m_frame = 0;
+  m_countdown = 0;
+  if (K < 1 || N < 1 || M < 1 || m_L % (2 * K) != 0 || bandQueues == nullptr || !m_fft.Init(1, K)) {
+    return false;
+  }
+  BuildTables();
+  m_ring = std::make_unique<CDelayRing>(m_L);
+  for (int i = 0; i < m_L; ++i) {
+    m_ring->Write(0.0f);
+  }
+  AnalyzeFrame();
+  return true;
+}
+
+void CSplit::BuildTables() {
+  const auto K = static_cast<std::size_t>(m_K);
+  std::vector<float> p(static_cast<std::size_t>(m_L) + 1);
+  buildPrototype(m_M, static_cast<float>(2 * m_K), p.data());
+  m_hRe.assign(static_cast<std::size_t>(m_L), 0.0f);
+  m_hIm.assign(static_cast<std::size_t>(m_L), 0.0f);
+  static constexpr float kCos[4] = {1.0f, 0.0f, -1.0f, 0.0f};  // (-i)^b
+  static constexpr float kSin[4] = {0.0f, -1.0f, 0.0f, 1.0f};
+  for (int n = 0; n < m_L; ++n) {
+    const int b = (n / m_K) % 4;
+    m_hRe[n] = kCos[b] * p[n];
+    m_hIm[n] = kSin[b] * p[n];
+  }
+  m_twiddle.resize(2 * K);
+  for (int k = 0; k < m_K; ++k) {
+    const float theta = kTwoPi / static_cast<float>(m_K) * static_cast<float>(k) * 0.25f;
+    m_twiddle[2 * k] = std::cos(theta);
+    m_twiddle[2 * k + 1] = -std::sin(theta);
+  }
+  m_demodRe.resize(static_cast<std::size_t>(m_N) * K);
+  m_demodIm.resize(static_cast<std::size_t>(m_N) * K);
+  for (int j = 0; j < m_N; ++j) {
+    for (int k = 0; k < m_K; ++k) {
+      const float a = (kTwoPi * (static_cast<float>(k) + 0.25f) / static_cast<float>(m_K) -
+                       0.5f * kTwoPi / static_cast<float>(m_K)) *
+                      static_cast<float>(m_N) * static_cast<float>(j);
+      m_demodRe[j * K + k] = std::cos(a);
+      m_demodIm[j * K + k] = -std::sin(a);
+    }
+  }
+  m_sumRe.assign(K, 0.0f);
+  m_sumIm.assign(K, 0.0f);
+  m_spectrum.assign(2 * K, 0.0f);
+}
+
+bool CSplit::Analyze(const float*& in, int& count, int stride) {
+  if (!Valid()) {
+    AnalyzeFrame();  // reports the unusable parameters
+    return false;
+  }
+  CSampleQueue& first = *m_bands[0];
+  while (!first.IsFull() && count > 0) {
+    if (m_countdown == 0) {
+      m_countdown = m_N;
+    }
+    while (count > 0) {
+      m_ring->Write(*in);
+      in += stride;
+      count -= stride;
+      if (--m_countdown == 0) {
+        break;
+      }
+    }
+    if (m_countdown != 0) {
+      break;
+    }
+    AnalyzeFrame();
+  }
+  return !first.IsEmpty();
+}
+
+void CSplit::AnalyzeFrame() {
+  if (!Valid()) {
+    trace("CSplit - invalid m_K, m_N, or m_M");
+    return;
+  }
+  const float* d = m_ring->Window();  // oldest sample first
+  float* re = m_sumRe.data();
+  float* im = m_sumIm.data();
+  const float* hRe = m_hRe.data();
+  const float* hIm = m_hIm.data();
+  for (int k = 0; k < m_K; ++k) {
+    re[k] = 0.0f;
+    im[k] = 0.0f;
+  }
+  for (int j = 0; j < m_L; j += 2 * m_K) {
+    for (int k = 0; k < m_K; ++k) {
+      re[k] += d[k + j] * hRe[k + j];
+      im[k] += d[k + j + m_K] * hIm[k + j + m_K];
+    }
+  }
+  float* x = m_spectrum.data();
+  const float* t = m_twiddle.data();
+  for (int k = 0; k < m_K; ++k) {
+    x[2 * k] = re[k] * t[2 * k] - im[k] * t[2 * k + 1];
+    x[2 * k + 1] = re[k] * t[2 * k + 1] + im[k] * t[2 * k];
+  }
+  m_fft.Transform(CFFT::kForward, x, x);
+  const float* dRe = m_demodRe.data() + static_cast<std::size_t>(m_frame) * m_K;
+  const float* dIm = m_demodIm.data() + static_cast<std::size_t>(m_frame) * m_K;
+  for (int m = 0; m < m_K; ++m) {
+    m_bands[m]->Push(8.0f * (x[2 * m] * dRe[m] - x[2 * m + 1] * dIm[m]));
+  }
+  m_frame = m_frame + 1 == m_N ? 0 : m_frame + 1;
+}
+
+}  // namespace qp::dsp
