@@ -54,8 +54,13 @@ void BM_CaptureStartToFirstBuffer(benchmark::State& state) {
   state.counters["latency_ms"] = mean;
   state.counters["buffers"] = mean / bufferMs;
 }
-BENCHMARK(BM_CaptureStartToFirstBuffer)->Arg(8000)->Arg(11025)->Arg(22050)->UseManualTime()
-    ->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CaptureStartToFirstBuffer)
+    ->Arg(8000)
+    ->Arg(11025)
+    ->Arg(22050)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_PlaybackWriteToSound(benchmark::State& state) {
   const auto rate = static_cast<std::uint32_t>(state.range(0));
@@ -91,8 +96,13 @@ void BM_PlaybackWriteToSound(benchmark::State& state) {
   state.counters["latency_ms"] = mean;
   state.counters["buffers"] = mean / bufferMs;
 }
-BENCHMARK(BM_PlaybackWriteToSound)->Arg(8000)->Arg(11025)->Arg(22050)->UseManualTime()
-    ->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlaybackWriteToSound)
+    ->Arg(8000)
+    ->Arg(11025)
+    ->Arg(22050)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -9,6 +9,8 @@ AudioBuffer::AudioBuffer(std::uint32_t sizeBytes)
       capacity_(sizeBytes),
       length_(sizeBytes) {}
 
-void AudioBuffer::setLength(std::uint32_t length) { length_ = std::min(length, capacity_); }
+void AudioBuffer::setLength(std::uint32_t length) {
+  length_ = std::min(length, capacity_);
+}
 
 }  // namespace qp

@@ -35,8 +35,7 @@ std::uint32_t BufferSizing::playbackChunkBytes(std::uint32_t sampleRate, std::ui
   return kPlaybackChunk[rateBand(sampleRate)] * channels;
 }
 
-std::uint32_t BufferSizing::playbackBufferBytes(std::uint32_t sampleRate,
-                                                std::uint16_t channels) {
+std::uint32_t BufferSizing::playbackBufferBytes(std::uint32_t sampleRate, std::uint16_t channels) {
   return 2 * playbackChunkBytes(sampleRate, channels);
 }
 

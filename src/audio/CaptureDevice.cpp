@@ -6,7 +6,9 @@ namespace qp {
 
 CaptureDevice::CaptureDevice(AudioBackend& backend) : backend_(backend) {}
 
-CaptureDevice::~CaptureDevice() { close(); }
+CaptureDevice::~CaptureDevice() {
+  close();
+}
 
 bool CaptureDevice::check(int result) {
   lastResult_ = result;
@@ -59,17 +61,29 @@ bool CaptureDevice::queueAll() {
   return true;
 }
 
-bool CaptureDevice::start() { return port_ && check(port_->start()); }
-bool CaptureDevice::stop() { return port_ && check(port_->stop()); }
-bool CaptureDevice::reset() { return port_ && check(port_->reset()); }
-bool CaptureDevice::prepare(AudioBuffer& buffer) { return port_ && check(port_->prepare(buffer)); }
-bool CaptureDevice::add(AudioBuffer& buffer) { return port_ && check(port_->add(buffer)); }
+bool CaptureDevice::start() {
+  return port_ && check(port_->start());
+}
+bool CaptureDevice::stop() {
+  return port_ && check(port_->stop());
+}
+bool CaptureDevice::reset() {
+  return port_ && check(port_->reset());
+}
+bool CaptureDevice::prepare(AudioBuffer& buffer) {
+  return port_ && check(port_->prepare(buffer));
+}
+bool CaptureDevice::add(AudioBuffer& buffer) {
+  return port_ && check(port_->add(buffer));
+}
 
 bool CaptureDevice::unprepare(AudioBuffer& buffer) {
   return port_ && check(port_->unprepare(buffer));
 }
 
-int CaptureDevice::wait(std::uint32_t timeoutMs) { return event_.wait(timeoutMs); }
+int CaptureDevice::wait(std::uint32_t timeoutMs) {
+  return event_.wait(timeoutMs);
+}
 
 AudioBuffer* CaptureDevice::buffer(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= buffers_.size()) {

@@ -70,7 +70,8 @@ std::uint64_t NoteMetrics::tenMinuteBytes(int quality) {
 }
 
 std::string NoteMetrics::diskSpaceText(int quality) {
-  const std::string size = format("%.1f %s", static_cast<double>(tenMinuteBytes(quality)) / 1e6, "MB");
+  const std::string size =
+      format("%.1f %s", static_cast<double>(tenMinuteBytes(quality)) / 1e6, "MB");
   const std::string label = qualityPresetLabel(quality);
   return format(
       "This affects the amount of disk space used. 10 minutes of notes at \"%s\" will use %s "

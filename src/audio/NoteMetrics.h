@@ -16,8 +16,7 @@ struct NoteMetrics {
   static std::uint32_t byteOffsetOfFraction(double fraction, std::uint32_t dataSize);
 
   // Seconds of a 16-bit note: dataSize / (rate x 2) / channels; 0 for a broken format.
-  static double durationSeconds(std::uint32_t dataSize, std::uint32_t rate,
-                                std::uint16_t channels);
+  static double durationSeconds(std::uint32_t dataSize, std::uint32_t rate, std::uint16_t channels);
   // "%.1f seconds", "1 minute %.1f seconds" or "%i minutes %.1f seconds".
   static std::string lengthText(double seconds);
 

@@ -4,7 +4,9 @@
 
 namespace qp {
 
-DiskOutputFile::~DiskOutputFile() { close(); }
+DiskOutputFile::~DiskOutputFile() {
+  close();
+}
 
 bool DiskOutputFile::create(const std::string& path) {
   close();

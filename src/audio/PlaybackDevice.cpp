@@ -8,7 +8,9 @@ namespace qp {
 
 PlaybackDevice::PlaybackDevice(AudioBackend& backend) : backend_(backend) {}
 
-PlaybackDevice::~PlaybackDevice() { close(); }
+PlaybackDevice::~PlaybackDevice() {
+  close();
+}
 
 bool PlaybackDevice::check(int result) {
   lastResult_ = result;
@@ -46,7 +48,9 @@ bool PlaybackDevice::resetEvent() {
   return true;
 }
 
-bool PlaybackDevice::prepare(AudioBuffer& buffer) { return port_ && check(port_->prepare(buffer)); }
+bool PlaybackDevice::prepare(AudioBuffer& buffer) {
+  return port_ && check(port_->prepare(buffer));
+}
 
 bool PlaybackDevice::unprepare(AudioBuffer& buffer) {
   if (!buffer.prepared()) {
@@ -58,9 +62,13 @@ bool PlaybackDevice::unprepare(AudioBuffer& buffer) {
   return check(port_->unprepare(buffer));
 }
 
-bool PlaybackDevice::write(AudioBuffer& buffer) { return port_ && check(port_->write(buffer)); }
+bool PlaybackDevice::write(AudioBuffer& buffer) {
+  return port_ && check(port_->write(buffer));
+}
 
-bool PlaybackDevice::reset() { return port_ && check(port_->reset()); }
+bool PlaybackDevice::reset() {
+  return port_ && check(port_->reset());
+}
 
 AudioBuffer* PlaybackDevice::buffer(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= buffers_.size()) {

@@ -16,7 +16,9 @@ constexpr std::uint32_t kPcmFieldsBytes = 16;
 
 }  // namespace
 
-WaveFileReader::~WaveFileReader() { close(); }
+WaveFileReader::~WaveFileReader() {
+  close();
+}
 
 bool WaveFileReader::fail(int error) {
   error_ = error;

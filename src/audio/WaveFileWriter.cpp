@@ -21,7 +21,9 @@ WaveFileWriter::WaveFileWriter() : sink_(std::make_unique<DiskOutputFile>()) {}
 
 WaveFileWriter::WaveFileWriter(std::unique_ptr<OutputFile> sink) : sink_(std::move(sink)) {}
 
-WaveFileWriter::~WaveFileWriter() { close(); }
+WaveFileWriter::~WaveFileWriter() {
+  close();
+}
 
 bool WaveFileWriter::open(const std::string& path, const WaveFormat& format) {
   close();

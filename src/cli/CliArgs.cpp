@@ -7,8 +7,8 @@
 
 namespace qp::cli {
 
-bool CliArgs::parse(const std::vector<std::string>& args,
-                    const std::set<std::string>& valueOptions, const std::set<std::string>& flags) {
+bool CliArgs::parse(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
+                    const std::set<std::string>& flags) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {

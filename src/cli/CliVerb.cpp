@@ -10,8 +10,12 @@ std::vector<CliVerb>& verbs() {
 
 }  // namespace
 
-const std::vector<CliVerb>& registeredVerbs() { return verbs(); }
+const std::vector<CliVerb>& registeredVerbs() {
+  return verbs();
+}
 
-CliVerbRegistration::CliVerbRegistration(const CliVerb& verb) { verbs().push_back(verb); }
+CliVerbRegistration::CliVerbRegistration(const CliVerb& verb) {
+  verbs().push_back(verb);
+}
 
 }  // namespace qp::cli

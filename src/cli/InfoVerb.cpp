@@ -25,8 +25,8 @@ int runInfo(const std::vector<std::string>& args) {
     return kExitUserError;
   }
   const WaveFormat& f = reader.format();
-  const double seconds = NoteMetrics::durationSeconds(reader.dataSize(), f.nSamplesPerSec,
-                                                      f.nChannels);
+  const double seconds =
+      NoteMetrics::durationSeconds(reader.dataSize(), f.nSamplesPerSec, f.nChannels);
   std::printf("channels: %u\nrate: %u\nbits: %u\nformat-tag: %u\ndata-bytes: %u\n",
               unsigned{f.nChannels}, unsigned{f.nSamplesPerSec}, unsigned{f.wBitsPerSample},
               unsigned{f.wFormatTag}, unsigned{reader.dataSize()});

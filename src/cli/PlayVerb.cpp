@@ -81,8 +81,8 @@ int runPlay(const std::vector<std::string>& args) {
   if (format.wBitsPerSample != 16 || format.nChannels == 0) {
     return userError("Only 16-bit wave files can be played.");
   }
-  const std::uint32_t chunk = BufferSizing::playbackChunkBytes(format.nSamplesPerSec,
-                                                               format.nChannels);
+  const std::uint32_t chunk =
+      BufferSizing::playbackChunkBytes(format.nSamplesPerSec, format.nChannels);
   PulseAudioBackend backend;
   PlaybackDevice device(backend);
   device.setBufferCount(BufferSizing::kPlaybackBuffers);

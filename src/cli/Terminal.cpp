@@ -11,7 +11,9 @@ namespace {
 
 volatile std::sig_atomic_t gStopSignal = 0;
 
-extern "C" void onStopSignal(int /*signal*/) { gStopSignal = 1; }
+extern "C" void onStopSignal(int /*signal*/) {
+  gStopSignal = 1;
+}
 
 }  // namespace
 
@@ -32,7 +34,7 @@ Terminal::~Terminal() {
 }
 
 bool Terminal::stopRequested() {
-  if (gStopSignal != 0) {
+  if (gStopSignal != 0 || stopped_) {
     return true;
   }
   if (!stopOnEnter_ || !stdinOpen_) {
@@ -48,7 +50,8 @@ bool Terminal::stopRequested() {
     stdinOpen_ = false;  // no more input: only signals can stop the job now
     return false;
   }
-  return c == '\n';
+  stopped_ = c == '\n';
+  return stopped_;
 }
 
 void Terminal::progress(const std::string& text) {

@@ -14,7 +14,8 @@ class Terminal {
   Terminal(const Terminal&) = delete;
   Terminal& operator=(const Terminal&) = delete;
 
-  // True once Ctrl-C, SIGTERM or (when asked for) a line on standard input came in.
+  // True once Ctrl-C, SIGTERM or (when asked for) a line on standard input came in, and from
+  // then on.
   bool stopRequested();
   // Rewrites the progress line (terminal only).
   void progress(const std::string& text);
@@ -24,6 +25,7 @@ class Terminal {
  private:
   bool stopOnEnter_;
   bool stdinOpen_ = true;
+  bool stopped_ = false;  // a stop request stays in force once seen
   bool showing_ = false;
   bool isTerminal_;
 };

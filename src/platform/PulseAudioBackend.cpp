@@ -8,8 +8,7 @@
 
 namespace qp {
 
-PulseAudioBackend::PulseAudioBackend(std::string clientName)
-    : clientName_(std::move(clientName)) {}
+PulseAudioBackend::PulseAudioBackend(std::string clientName) : clientName_(std::move(clientName)) {}
 
 PulseAudioBackend::~PulseAudioBackend() = default;
 

@@ -13,7 +13,9 @@ constexpr std::uint32_t kFragmentMs = 10;
 PulseCapturePort::PulseCapturePort(std::shared_ptr<PulseContext> context, AudioEvent& completion)
     : context_(std::move(context)), queue_(completion) {}
 
-PulseCapturePort::~PulseCapturePort() { disconnect(); }
+PulseCapturePort::~PulseCapturePort() {
+  disconnect();
+}
 
 void PulseCapturePort::onStateChange(pa_stream* /*stream*/, void* self) {
   static_cast<PulseCapturePort*>(self)->context_->signal();

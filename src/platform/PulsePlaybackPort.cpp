@@ -12,11 +12,12 @@ constexpr pa_usec_t kTargetLatencyUsec = 60000;
 
 }  // namespace
 
-PulsePlaybackPort::PulsePlaybackPort(std::shared_ptr<PulseContext> context,
-                                     AudioEvent& completion)
+PulsePlaybackPort::PulsePlaybackPort(std::shared_ptr<PulseContext> context, AudioEvent& completion)
     : context_(std::move(context)), queue_(completion) {}
 
-PulsePlaybackPort::~PulsePlaybackPort() { disconnect(); }
+PulsePlaybackPort::~PulsePlaybackPort() {
+  disconnect();
+}
 
 void PulsePlaybackPort::onStateChange(pa_stream* /*stream*/, void* self) {
   static_cast<PulsePlaybackPort*>(self)->context_->signal();
@@ -106,9 +107,8 @@ int PulsePlaybackPort::write(AudioBuffer& buffer) {
     return queued;
   }
   PulseContext::Lock lock(*context_);
-  if (buffer.length() > 0 &&
-      pa_stream_write(stream_.get(), buffer.data(), buffer.length(), nullptr, 0,
-                      PA_SEEK_RELATIVE) < 0) {
+  if (buffer.length() > 0 && pa_stream_write(stream_.get(), buffer.data(), buffer.length(), nullptr,
+                                             0, PA_SEEK_RELATIVE) < 0) {
     pendingEnds_.push_back(writtenBytes_);
     completePlayed(true);
     return MMSYSERR_ERROR;

@@ -17,7 +17,9 @@ std::vector<std::int16_t> sine(double frequencyHz, double sampleRate, std::size_
   return out;
 }
 
-std::vector<std::int16_t> silence(std::size_t count) { return std::vector<std::int16_t>(count); }
+std::vector<std::int16_t> silence(std::size_t count) {
+  return std::vector<std::int16_t>(count);
+}
 
 std::vector<std::int16_t> impulse(std::size_t count, std::size_t at, std::int16_t value) {
   std::vector<std::int16_t> out(count);

@@ -10,8 +10,7 @@ namespace qp::test {
 TempDir::TempDir() {
   std::random_device seed;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    auto candidate =
-        std::filesystem::temp_directory_path() / ("qp-test-" + std::to_string(seed()));
+    auto candidate = std::filesystem::temp_directory_path() / ("qp-test-" + std::to_string(seed()));
     if (std::filesystem::create_directory(candidate)) {
       path_ = candidate;
       return;
@@ -32,7 +31,8 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path) {
 
 void writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace qp::test

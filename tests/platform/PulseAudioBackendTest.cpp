@@ -1,0 +1,205 @@
+// The sound devices on a real sound server: the private test server's tone microphone (the
+// default source, 440 Hz) and its null sink, heard back through the sink's monitor.
+#include "platform/PulseAudioBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "audio/BufferSizing.h"
+#include "audio/CaptureDevice.h"
+#include "audio/PlaybackDevice.h"
+#include "support/SignalGenerators.h"
+
+namespace qp {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Clock = std::chrono::steady_clock;
+
+// Runs the recording thread's order on a capture device for a number of bytes.
+Bytes capture(CaptureDevice& device, std::size_t bytes) {
+  Bytes out;
+  int index = 0;
+  int timeouts = 0;
+  while (out.size() < bytes && timeouts < 3) {
+    AudioBuffer& b = *device.buffer(index);
+    if (!b.done()) {
+      timeouts += device.wait(1000) == WAIT_TIMEOUT && !b.done() ? 1 : 0;
+      continue;
+    }
+    timeouts = 0;
+    device.unprepare(b);
+    out.insert(out.end(), b.data(), b.data() + b.bytesRecorded());
+    device.prepare(b);
+    device.add(b);
+    index = (index + 1) % device.count();
+  }
+  return out;
+}
+
+// Plays the bytes through a playback device the way the player does; returns when the last
+// buffer has been played.
+void play(PlaybackDevice& device, const Bytes& note, std::uint32_t chunk) {
+  int index = 0;
+  for (std::size_t offset = 0; offset < note.size(); offset += chunk) {
+    AudioBuffer& b = *device.buffer(index);
+    while (!device.unprepare(b)) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(chunk, note.size() - offset));
+    std::memcpy(b.data(), note.data() + offset, n);
+    b.setLength(n);
+    device.prepare(b);
+    ASSERT_TRUE(device.write(b));
+    index = (index + 1) % device.count();
+  }
+  for (int i = 0; i < device.count(); ++i) {
+    while (!device.unprepare(*device.buffer(i))) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+}
+
+class PulseAudioBackendTest : public testing::Test {
+ protected:
+  void SetUp() override { unsetenv("PULSE_SOURCE"); }
+  void TearDown() override { unsetenv("PULSE_SOURCE"); }
+};
+
+TEST_F(PulseAudioBackendTest, RecordsTheToneMicrophone) {
+  PulseAudioBackend backend("test");
+  for (const std::uint32_t rate : {8000u, 22050u}) {
+    const auto format = WaveFormat::pcm(1, rate, 16);
+    CaptureDevice device(backend);
+    device.setBufferCount(BufferSizing::kMainRecorderBuffers);
+    device.configure(format, BufferSizing::mainRecorderBufferBytes(rate));
+    ASSERT_TRUE(device.open(format)) << device.lastResult();
+    ASSERT_TRUE(device.queueAll());
+    ASSERT_TRUE(device.start());
+    Bytes recorded = capture(device, 2 * format.nAvgBytesPerSec);
+    EXPECT_TRUE(device.stop());
+    EXPECT_TRUE(device.reset());
+    EXPECT_TRUE(device.close());
+    ASSERT_GE(recorded.size(), 2 * format.nAvgBytesPerSec) << rate;
+    recorded.resize(2 * format.nAvgBytesPerSec);
+    const auto samples = test::fromBytes(recorded);
+    EXPECT_NEAR(test::dominantFrequency(samples, rate), 440.0, 2.0) << rate;
+    EXPECT_GT(test::rms(samples), 1000.0) << rate;
+  }
+}
+
+TEST_F(PulseAudioBackendTest, StopReturnsThePartialBufferAndResetTheRest) {
+  PulseAudioBackend backend("test");
+  const auto format = WaveFormat::pcm(1, 8000, 16);
+  CaptureDevice device(backend);
+  device.setBufferCount(4);
+  device.configure(format, 16000);  // one second per buffer
+  ASSERT_TRUE(device.open(format));
+  ASSERT_TRUE(device.queueAll());
+  ASSERT_TRUE(device.start());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(device.stop());
+  AudioBuffer& first = *device.buffer(0);
+  EXPECT_TRUE(first.done());
+  EXPECT_GT(first.bytesRecorded(), 0u);
+  EXPECT_LT(first.bytesRecorded(), 16000u);
+  EXPECT_FALSE(device.buffer(1)->done());
+  ASSERT_TRUE(device.reset());
+  for (int i = 1; i < 4; ++i) {
+    EXPECT_TRUE(device.buffer(i)->done()) << i;
+  }
+  EXPECT_TRUE(device.close());
+}
+
+TEST_F(PulseAudioBackendTest, PlaysIntoTheSinkAndIsHeardBackPacedByTheSound) {
+  setenv("PULSE_SOURCE", "qp_sink.monitor", 1);
+  PulseAudioBackend backend("test");
+  const auto format = WaveFormat::pcm(1, 22050, 16);
+  CaptureDevice mic(backend);
+  mic.setBufferCount(8);
+  mic.configure(format, 22050);  // half a second per buffer
+  ASSERT_TRUE(mic.open(format));
+  ASSERT_TRUE(mic.queueAll());
+  ASSERT_TRUE(mic.start());
+
+  PlaybackDevice speaker(backend);
+  const std::uint32_t chunk = BufferSizing::playbackChunkBytes(22050, 1);
+  speaker.setBufferCount(BufferSizing::kPlaybackBuffers);
+  speaker.configure(format, 2 * chunk);
+  ASSERT_TRUE(speaker.open(format));
+  speaker.resetEvent();
+  const Bytes note = test::toBytes(test::sine(1000, 22050, 22050, 12000));
+  const auto start = Clock::now();
+  play(speaker, note, chunk);
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  speaker.reset();
+  speaker.close();
+  // Buffers come back only once played: one second of sound cannot finish much sooner.
+  EXPECT_GT(seconds, 0.85);
+  EXPECT_LT(seconds, 3.0);
+
+  const Bytes heard = capture(mic, 3 * 44100);
+  mic.stop();
+  mic.reset();
+  mic.close();
+  auto samples = test::fromBytes(heard);
+  // Keep the loud part: the played tone.
+  std::vector<std::int16_t> loud;
+  for (const auto s : samples) {
+    if (!loud.empty() || std::abs(s) > 3000) {
+      loud.push_back(s);
+    }
+  }
+  ASSERT_GT(loud.size(), 15000u);
+  loud.resize(15000);
+  EXPECT_NEAR(test::dominantFrequency(loud, 22050), 1000.0, 3.0);
+  EXPECT_NEAR(test::rms(loud), 12000 / std::sqrt(2.0), 1500.0);
+}
+
+TEST_F(PulseAudioBackendTest, ResetStopsPlaybackAtOnceAndFreesEveryBuffer) {
+  PulseAudioBackend backend("test");
+  const auto format = WaveFormat::pcm(1, 8000, 16);
+  PlaybackDevice speaker(backend);
+  speaker.setBufferCount(4);
+  speaker.configure(format, 16000);
+  ASSERT_TRUE(speaker.open(format));
+  for (int i = 0; i < 4; ++i) {
+    AudioBuffer& b = *speaker.buffer(i);
+    speaker.prepare(b);
+    ASSERT_TRUE(speaker.write(b));  // four seconds of silence queued
+  }
+  EXPECT_FALSE(speaker.unprepare(*speaker.buffer(3)));
+  ASSERT_TRUE(speaker.reset());
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(speaker.buffer(i)->done()) << i;
+    EXPECT_TRUE(speaker.unprepare(*speaker.buffer(i))) << i;
+  }
+  speaker.close();
+}
+
+TEST_F(PulseAudioBackendTest, NoServerMeansNoDevice) {
+  const char* saved = std::getenv("PULSE_SERVER");
+  const std::string restore = saved != nullptr ? saved : "";
+  setenv("PULSE_SERVER", "unix:/nonexistent/qp-no-server", 1);
+  {
+    PulseAudioBackend backend("test");
+    CaptureDevice mic(backend);
+    EXPECT_FALSE(mic.open(WaveFormat::pcm(1, 8000, 16)));
+    PlaybackDevice speaker(backend);
+    EXPECT_FALSE(speaker.open(WaveFormat::pcm(1, 8000, 16)));
+    EXPECT_EQ(speaker.lastResult(), MMSYSERR_NODRIVER);
+  }
+  if (saved != nullptr) {
+    setenv("PULSE_SERVER", restore.c_str(), 1);
+  } else {
+    unsetenv("PULSE_SERVER");
+  }
+}
+
+}  // namespace
+}  // namespace qp
