@@ -1,11 +1,13 @@
 // Latency of the sound devices on the running sound server, measured through the same
 // objects the recorder and the player use:
 //  - capture: start() to the first completed buffer (goal: at most two buffer durations);
-//  - playback: the first write() to the moment that buffer has been played, less the
-//    buffer's own duration, i.e. the time until its sound starts (goal: at most four buffers).
+//  - playback: the first write() to the moment that buffer has been played (played_ms); less
+//    the chunk's own duration that is the time until its sound started (start_ms; goal: at
+//    most four buffers). A sink that renders ahead reports the end early: start_ms is then 0.
 // Counters give the figures in milliseconds and as multiples of one buffer's duration.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -86,15 +88,18 @@ void BM_PlaybackWriteToSound(benchmark::State& state) {
     while (!device.unprepare(first)) {
       std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    const double ms = msSince(start) - chunkMs;
+    const double ms = msSince(start);
     state.SetIterationTime(ms / 1000.0);
     total += ms;
     device.reset();
     device.close();
   }
+  // The buffer was written at once, so its sound started at most this long after the write.
   const double mean = total / static_cast<double>(state.iterations());
-  state.counters["latency_ms"] = mean;
-  state.counters["buffers"] = mean / bufferMs;
+  state.counters["played_ms"] = mean;
+  state.counters["chunk_ms"] = chunkMs;
+  state.counters["start_ms"] = std::max(0.0, mean - chunkMs);
+  state.counters["buffers"] = std::max(0.0, mean - chunkMs) / bufferMs;
 }
 BENCHMARK(BM_PlaybackWriteToSound)
     ->Arg(8000)
