@@ -1,0 +1,79 @@
+#include "library/FolderOptions.h"
+
+#include <vector>
+
+#include "library/NameRules.h"
+
+namespace qp {
+namespace {
+
+std::uint32_t readLe32(std::span<const std::uint8_t> bytes, std::size_t at) {
+  return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
+         std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
+}
+
+void writeLe32(std::uint8_t* out, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) {
+    out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+  }
+}
+
+}  // namespace
+
+std::string FolderOptions::valueName(std::string_view folderName) {
+  return "Folder-" + std::string(folderName);
+}
+
+std::array<std::uint8_t, FolderOptions::kSize> FolderOptions::toBytes() const {
+  std::array<std::uint8_t, kSize> bytes{};
+  writeLe32(bytes.data(), promptForAlarms);
+  writeLe32(bytes.data() + 4, sortOrder);
+  return bytes;
+}
+
+std::optional<FolderOptions> FolderOptions::fromBytes(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() != kSize) {
+    return std::nullopt;
+  }
+  return FolderOptions{readLe32(bytes, 0), readLe32(bytes, 4)};
+}
+
+std::optional<FolderOptions> FolderOptions::readStored(const SettingsStore& settings,
+                                                       std::string_view folderName) {
+  const auto bytes = settings.readRecord(valueName(folderName));
+  if (!bytes) {
+    return std::nullopt;
+  }
+  return fromBytes(*bytes);
+}
+
+FolderOptions FolderOptions::read(const SettingsStore& settings, std::string_view folderName,
+                                  const StringTable& strings) {
+  if (auto stored = readStored(settings, folderName)) {
+    return *stored;
+  }
+  FolderOptions defaults;
+  defaults.promptForAlarms = NameRules::equalsIgnoringCase(folderName, strings.text(4)) ? 1 : 0;
+  return defaults;
+}
+
+bool FolderOptions::write(SettingsStore& settings, std::string_view folderName,
+                          const FolderOptions& options) {
+  const auto bytes = options.toBytes();
+  return settings.writeRecord(valueName(folderName),
+                              std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+bool FolderOptions::remove(SettingsStore& settings, std::string_view folderName) {
+  return settings.removeValue(valueName(folderName));
+}
+
+FolderOptions FolderOptions::withDialogRule() const {
+  FolderOptions result = *this;
+  if (promptForAlarms == 0 && sortOrder > 2) {
+    result.sortOrder = 0;
+  }
+  return result;
+}
+
+}  // namespace qp

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qp {
+
+// How a folder orders its notes; stored as the second field of the folder's options. Any
+// stored value other than 0, 1 or 2 orders as AlarmDate.
+enum class SortOrder : std::uint32_t {
+  OldestFirst = 0,   // ascending last-write time
+  NewestFirst = 1,   // descending last-write time
+  Alphabetical = 2,  // ascending display name, locale collation, case ignored
+  AlarmDate = 3,     // ascending next alarm time; notes without an alarm last
+};
+
+// The order a stored value means (0, 1, 2 as they are; anything else AlarmDate).
+inline SortOrder sortOrderOf(std::uint32_t stored) {
+  return stored <= 2 ? static_cast<SortOrder>(stored) : SortOrder::AlarmDate;
+}
+
+// String id of the order's label: "Oldest First" 142, "Newest First" 143, "Alphabetical" 139,
+// "Alarm Date" 145.
+inline int sortOrderLabelId(SortOrder order) {
+  switch (order) {
+    case SortOrder::OldestFirst:
+      return 142;
+    case SortOrder::NewestFirst:
+      return 143;
+    case SortOrder::Alphabetical:
+      return 139;
+    case SortOrder::AlarmDate:
+      break;
+  }
+  return 145;
+}
+
+}  // namespace qp
