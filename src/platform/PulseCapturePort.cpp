@@ -1,6 +1,9 @@
 #include "platform/PulseCapturePort.h"
 
+#include <string>
 #include <utility>
+
+#include "common/DiagnosticTrace.h"
 
 namespace qp {
 namespace {
@@ -68,6 +71,8 @@ int PulseCapturePort::connect(const WaveFormat& format) {
       return 0;
     }
     if (!PA_STREAM_IS_GOOD(state)) {
+      diagnosticTrace(std::string("Sound server: record stream failed: ") +
+                      pa_strerror(pa_context_errno(context_->context())));
       pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
       pa_stream_set_read_callback(stream_.get(), nullptr, nullptr);
       stream_.reset();

@@ -1,5 +1,9 @@
 #include "platform/PulseContext.h"
 
+#include <string>
+
+#include "common/DiagnosticTrace.h"
+
 namespace qp {
 
 PulseContext::~PulseContext() {
@@ -37,6 +41,8 @@ bool PulseContext::connect(const std::string& clientName) {
       return true;
     }
     if (!PA_CONTEXT_IS_GOOD(state)) {
+      diagnosticTrace(std::string("Sound server: cannot connect: ") +
+                      pa_strerror(pa_context_errno(context_.get())));
       return false;
     }
     wait();

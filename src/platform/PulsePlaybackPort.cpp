@@ -1,6 +1,9 @@
 #include "platform/PulsePlaybackPort.h"
 
+#include <string>
 #include <utility>
+
+#include "common/DiagnosticTrace.h"
 
 namespace qp {
 namespace {
@@ -86,6 +89,8 @@ int PulsePlaybackPort::connect(const WaveFormat& format) {
       break;
     }
     if (!PA_STREAM_IS_GOOD(state)) {
+      diagnosticTrace(std::string("Sound server: playback stream failed: ") +
+                      pa_strerror(pa_context_errno(context_->context())));
       pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
       pa_stream_set_underflow_callback(stream_.get(), nullptr, nullptr);
       stream_.reset();
