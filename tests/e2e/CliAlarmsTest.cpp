@@ -1,0 +1,110 @@
+// quillophone-cli alarms over a notes directory with current, legacy, stale and broken alarm
+// files in several folders.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "library/AlarmFile.h"
+#include "support/ProcessRunner.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TempDir.h"
+
+namespace qp {
+namespace {
+
+namespace fs = std::filesystem;
+using test::localTimeValue;
+
+class CliAlarmsTest : public testing::Test {
+ protected:
+  CliAlarmsTest() {
+    fs::create_directories(notes_ / "Alarms");
+    fs::create_directories(notes_ / "Personal" / "old");
+    fs::create_directories(dir_.path() / "config");
+  }
+
+  // A note whose last write lies `age` hours back, so the listing order is known.
+  std::string addNote(const std::string& relative, int age) {
+    const std::string path = (notes_ / relative).string();
+    test::writeFileBytes(path, std::vector<std::uint8_t>(100, 0));
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(age));
+    return path;
+  }
+  AlarmRecord oneTime(int year, int month, int day, int hour, int minute, AlarmState state) const {
+    AlarmRecord r;
+    r.hour = hour;
+    r.minute = minute;
+    r.playOnDate = static_cast<std::int32_t>(localTimeValue(year, month, day));
+    r.state = state;
+    return r;
+  }
+  test::ProcessResult runAlarms() {
+    return test::runCommand("TZ=America/New_York XDG_CONFIG_HOME=" +
+                            test::shellQuote((dir_.path() / "config").string()) +
+                            " QUILLOPHONE_NOTES_DIR=" + test::shellQuote(notes_.string()) + " " +
+                            test::cliCommand() + " alarms");
+  }
+  static std::string line(const std::string& path, const char* state, std::int64_t next,
+                          const char* local) {
+    return path + "\t" + state + "\t" + std::to_string(next) + "\t" + local + "\n";
+  }
+
+  test::ScopedTimeZone zone_{"America/New_York"};
+  test::TempDir dir_;
+  fs::path notes_ = dir_.path() / "notes";
+};
+
+TEST_F(CliAlarmsTest, ListsEveryAlarmOverAllFoldersAfterLoadingIt) {
+  const std::string future = addNote("Alarms/dentist.wav", 5);
+  AlarmFile::save(AlarmFile::pathForNote(future), oneTime(2030, 6, 1, 8, 30, AlarmState::Inactive));
+  const std::string missed = addNote("Personal/old/missed.wav", 4);
+  const std::string missedAlarm = AlarmFile::pathForNote(missed);
+  AlarmFile::save(missedAlarm, oneTime(2020, 2, 29, 23, 15, AlarmState::Pending));
+  const std::string played = addNote("Personal/played.wav", 3);
+  AlarmFile::save(AlarmFile::pathForNote(played), oneTime(2021, 3, 14, 7, 0, AlarmState::Inactive));
+  // A legacy 236-byte record: its leading time value gives the time of day, 06:45:10.
+  const std::string legacy = addNote("Alarms/legacy.wav", 2);
+  const auto current = oneTime(2031, 1, 31, 0, 0, AlarmState::Pending).toBytes();
+  std::vector<std::uint8_t> old(236);
+  const auto lead = static_cast<std::uint32_t>(localTimeValue(2019, 7, 4, 6, 45, 10));
+  for (std::size_t i = 0; i < 4; ++i) {
+    old[i] = static_cast<std::uint8_t>(lead >> (8 * i));
+  }
+  std::copy(current.begin() + 12, current.end(), old.begin() + 4);
+  test::writeFileBytes(AlarmFile::pathForNote(legacy), old);
+  // Not listed: a broken alarm file (kept as it is) and a note without alarm.
+  const std::string broken = addNote("Alarms/broken.wav", 1);
+  test::writeFileBytes(AlarmFile::pathForNote(broken), std::vector<std::uint8_t>(100, 7));
+  addNote("Personal/plain.wav", 0);
+
+  const test::ProcessResult r = runAlarms();
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(
+      r.out,
+      line(future, "Pending", localTimeValue(2030, 6, 1, 8, 30), "2030-06-01 08:30:00") +
+          line(missed, "Due", localTimeValue(2020, 2, 29, 23, 15), "2020-02-29 23:15:00") +
+          line(played, "Inactive", localTimeValue(2021, 3, 14, 7), "2021-03-14 07:00:00") +
+          line(legacy, "Pending", localTimeValue(2031, 1, 31, 6, 45, 10), "2031-01-31 06:45:10"));
+  // Loading wrote the new state back and converted the legacy file; the broken one stays.
+  EXPECT_EQ(AlarmRecord::fromBytes(test::readFileBytes(missedAlarm))->state, AlarmState::Due);
+  EXPECT_EQ(test::readFileBytes(AlarmFile::pathForNote(legacy)).size(), 244u);
+  EXPECT_EQ(test::readFileBytes(AlarmFile::pathForNote(broken)), std::vector<std::uint8_t>(100, 7));
+  // A second listing finds the missed alarm still due: listing never loses an alarm.
+  const test::ProcessResult again = runAlarms();
+  EXPECT_EQ(again.out, r.out);
+}
+
+TEST_F(CliAlarmsTest, NoAlarmsNoOutput) {
+  addNote("Alarms/plain.wav", 0);
+  const test::ProcessResult r = runAlarms();
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  const test::ProcessResult bad =
+      test::runCommand(test::cliCommand() + " alarms extra 2>/dev/null");
+  EXPECT_EQ(bad.exitCode, 2);
+}
+
+}  // namespace
+}  // namespace qp
