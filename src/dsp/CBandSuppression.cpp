@@ -10,6 +10,45 @@ namespace {
 constexpr int kWarmUpWindow = 500;
 constexpr float kInitialMinimum = 32767.0f;
 
+struct BandState {
+  float* __restrict env;
+  float* __restrict noise;
+  float* __restrict min1;
+  float* __restrict min2;
+  float* __restrict gain;
+};
+
+// One frame for every band; the two frame-wide conditions are template arguments so that the
+// loop body has no branches and vectorises.
+template <bool windowEnded, bool warmUp>
+void applyFrame(const BandState& s, float* __restrict x, int bands, float floor) {
+  for (int k = 0; k < bands; ++k) {
+    const float e = 0.95f * s.env[k] + 0.05f * std::fabs(x[k]);
+    s.env[k] = e;
+    const float m1 = s.min1[k] < e ? s.min1[k] : e;
+    const float m2 = s.min2[k] < e ? s.min2[k] : e;
+    const float min1 = windowEnded ? s.min2[k] : m1;
+    s.min1[k] = min1;
+    s.min2[k] = windowEnded ? e : m2;
+    float n = warmUp ? 0.99f * e : s.noise[k];
+    // The comparison value is h = e / 2 in double precision. Doubling a float is exact, so
+    // "v > h" is decided exactly by the float comparison "v + v > e".
+    const float rise = 0.9995f * n + 0.0005f * e;
+    const float fall = 0.995f * n + 0.005f * e;
+    const float tracked = e > n ? rise : fall;
+    n = min1 + min1 > e ? tracked : n;
+    s.noise[k] = n;
+    // e - n > 0 implies e > 0 (the noise estimate is never negative).
+    const float ratio = (e - n) / (e > 0.0f ? e : 1.0f);
+    const float G = e - n > 0.0f ? ratio : 0.0f;
+    const float smoothed = 0.95f * s.gain[k] + 0.05f * G;
+    float g = n + n > e ? smoothed : G;
+    g = g < floor ? floor : g;
+    s.gain[k] = g;
+    x[k] *= g;
+  }
+}
+
 }  // namespace
 
 CBandSuppression::CBandSuppression(int bands)
@@ -28,31 +67,18 @@ void CBandSuppression::Apply(float* x) {
   }
   const bool windowEnded = m_frameCounter == 0;
   const bool warmUp = m_window < kWarmUpWindow;
+  const BandState state{m_env.data(), m_noise.data(), m_min1.data(), m_min2.data(), m_gain.data()};
   const int bands = Bands();
-  for (int k = 0; k < bands; ++k) {
-    const float e = 0.95f * m_env[k] + 0.05f * std::fabs(x[k]);
-    m_env[k] = e;
-    if (windowEnded) {
-      m_min1[k] = m_min2[k];
-      m_min2[k] = e;
-    } else {
-      m_min1[k] = m_min1[k] < e ? m_min1[k] : e;
-      m_min2[k] = m_min2[k] < e ? m_min2[k] : e;
-    }
+  if (windowEnded) {
     if (warmUp) {
-      m_noise[k] = 0.99f * e;
+      applyFrame<true, true>(state, x, bands, kGainFloor);
+    } else {
+      applyFrame<true, false>(state, x, bands, kGainFloor);
     }
-    float n = m_noise[k];
-    const double h = 0.5 * static_cast<double>(e);
-    if (static_cast<double>(m_min1[k]) > h) {
-      n = e > n ? 0.9995f * n + 0.0005f * e : 0.995f * n + 0.005f * e;
-      m_noise[k] = n;
-    }
-    const float G = e - n > 0.0f ? (e - n) / e : 0.0f;
-    float g = static_cast<double>(n) > h ? 0.95f * m_gain[k] + 0.05f * G : G;
-    g = g < kGainFloor ? kGainFloor : g;
-    m_gain[k] = g;
-    x[k] *= g;
+  } else if (warmUp) {
+    applyFrame<false, true>(state, x, bands, kGainFloor);
+  } else {
+    applyFrame<false, false>(state, x, bands, kGainFloor);
   }
 }
 

@@ -8,9 +8,9 @@ namespace {
 
 // Twiddles of every stage, generated as the recurrence w <- w * wp with the stage multiplier
 // wp halving its angle from stage to stage (starting at -1), all in double precision.
-std::vector<double> buildTwiddles(int n, double sign) {
-  std::vector<double> table;
-  table.reserve(2 * static_cast<std::size_t>(n));
+void buildTwiddles(int n, double sign, std::vector<double>& re, std::vector<double>& im) {
+  re.clear();
+  im.clear();
   double wpr = -1.0;
   double wpi = 0.0;
   for (int half = 1; half < n; half *= 2) {
@@ -22,14 +22,34 @@ std::vector<double> buildTwiddles(int n, double sign) {
     double wr = 1.0;
     double wi = 0.0;
     for (int j = 0; j < half; ++j) {
-      table.push_back(wr);
-      table.push_back(wi);
+      re.push_back(wr);
+      im.push_back(wi);
       const double nr = wr * wpr - wi * wpi;
       wi = wr * wpi + wi * wpr;
       wr = nr;
     }
   }
-  return table;
+}
+
+// One radix-2 stage past the second: butterflies of span 2 * half with twiddles w[j].
+void stage(float* __restrict re, float* __restrict im, int n, int half, const double* __restrict wr,
+           const double* __restrict wi) {
+  for (int group = 0; group < n; group += 2 * half) {
+    float* __restrict topRe = re + group;
+    float* __restrict topIm = im + group;
+    float* __restrict botRe = topRe + half;
+    float* __restrict botIm = topIm + half;
+    for (int j = 0; j < half; ++j) {
+      const double br = botRe[j];
+      const double bi = botIm[j];
+      const float tr = static_cast<float>(wr[j] * br - wi[j] * bi);
+      const float ti = static_cast<float>(wr[j] * bi + wi[j] * br);
+      botRe[j] = topRe[j] - tr;
+      botIm[j] = topIm[j] - ti;
+      topRe[j] += tr;
+      topIm[j] += ti;
+    }
+  }
 }
 
 }  // namespace
@@ -45,66 +65,113 @@ bool CFFT::Init(int kind, int n) {
     ++m_log2n;
   }
   m_swaps.clear();
+  m_reversed.assign(static_cast<std::size_t>(n), 0);
   for (int i = 0; i < n; ++i) {
     int r = 0;
     for (int b = 0; b < m_log2n; ++b) {
       r |= ((i >> b) & 1) << (m_log2n - 1 - b);
     }
+    m_reversed[i] = r;
     if (i < r) {
       m_swaps.push_back(i);
       m_swaps.push_back(r);
     }
   }
-  m_forwardTwiddle = buildTwiddles(n, -1.0);
-  m_inverseTwiddle = buildTwiddles(n, 1.0);
-  m_work = kind == 2 ? std::make_unique<float[]>(2 * static_cast<std::size_t>(n)) : nullptr;
+  buildTwiddles(n, -1.0, m_forwardRe, m_forwardIm);
+  buildTwiddles(n, 1.0, m_inverseRe, m_inverseIm);
+  m_work.assign(2 * static_cast<std::size_t>(n), 0.0f);
   return true;
 }
 
-void CFFT::Transform(int direction, const float* in, float* out) const {
+void CFFT::Transform(int direction, const float* in, float* out) {
   if (m_n == 0) {
     return;
   }
-  if (in != out) {
-    std::memcpy(out, in, 2 * static_cast<std::size_t>(m_n) * sizeof(float));
+  float* re = m_work.data();
+  float* im = re + m_n;
+  for (int k = 0; k < m_n; ++k) {
+    re[m_reversed[k]] = in[2 * k];
+    im[m_reversed[k]] = in[2 * k + 1];
+  }
+  TransformPermuted(direction, re, im);
+  for (int k = 0; k < m_n; ++k) {
+    out[2 * k] = re[k];
+    out[2 * k + 1] = im[k];
+  }
+}
+
+void CFFT::TransformSplit(int direction, float* re, float* im) const {
+  if (m_n == 0) {
+    return;
   }
   for (std::size_t s = 0; s < m_swaps.size(); s += 2) {
-    float* a = out + 2 * m_swaps[s];
-    float* b = out + 2 * m_swaps[s + 1];
-    const float re = a[0];
-    const float im = a[1];
-    a[0] = b[0];
-    a[1] = b[1];
-    b[0] = re;
-    b[1] = im;
+    const int a = m_swaps[s];
+    const int b = m_swaps[s + 1];
+    const float r = re[a];
+    const float i = im[a];
+    re[a] = re[b];
+    im[a] = im[b];
+    re[b] = r;
+    im[b] = i;
+  }
+  TransformPermuted(direction, re, im);
+}
+
+void CFFT::TransformPermuted(int direction, float* re, float* im) const {
+  if (m_n == 0) {
+    return;
   }
   const bool forward = direction == kForward;
-  Butterflies(forward ? m_forwardTwiddle.data() : m_inverseTwiddle.data(), out);
+  FirstStages(re, im, forward);
+  const double* wr = forward ? m_forwardRe.data() : m_inverseRe.data();
+  const double* wi = forward ? m_forwardIm.data() : m_inverseIm.data();
+  for (int half = 4; half < m_n; half *= 2) {
+    stage(re, im, m_n, half, wr + half - 1, wi + half - 1);  // stage tables start at half - 1
+  }
   if (!forward) {
-    const float n = static_cast<float>(m_n);
-    for (int i = 0; i < 2 * m_n; ++i) {
-      out[i] /= n;
+    // n is a power of two, so multiplying by the exact 1/n equals dividing by n.
+    const float scale = 1.0f / static_cast<float>(m_n);
+    for (int k = 0; k < m_n; ++k) {
+      re[k] *= scale;
+      im[k] *= scale;
     }
   }
 }
 
-void CFFT::Butterflies(const double* twiddles, float* data) const {
-  for (int half = 1; half < m_n; half *= 2) {
-    for (int group = 0; group < m_n; group += 2 * half) {
-      float* top = data + 2 * group;
-      float* bottom = top + 2 * half;
-      for (int j = 0; j < half; ++j) {
-        const double wr = twiddles[2 * j];
-        const double wi = twiddles[2 * j + 1];
-        const float tr = static_cast<float>(wr * bottom[2 * j] - wi * bottom[2 * j + 1]);
-        const float ti = static_cast<float>(wr * bottom[2 * j + 1] + wi * bottom[2 * j]);
-        bottom[2 * j] = top[2 * j] - tr;
-        bottom[2 * j + 1] = top[2 * j + 1] - ti;
-        top[2 * j] += tr;
-        top[2 * j + 1] += ti;
-      }
-    }
-    twiddles += 2 * half;
+// The first two stages multiply by 1 and by -i (forward) or +i (inverse) only, which is exact
+// in float, so they are done without the double-precision products, four points at a time.
+void CFFT::FirstStages(float* __restrict re, float* __restrict im, bool forward) const {
+  if (m_n == 2) {
+    const float tr = re[1];
+    const float ti = im[1];
+    re[1] = re[0] - tr;
+    im[1] = im[0] - ti;
+    re[0] += tr;
+    im[0] += ti;
+    return;
+  }
+  const float sign = forward ? 1.0f : -1.0f;
+  for (int i = 0; i + 3 < m_n; i += 4) {
+    // Span 2: (0, 1) and (2, 3).
+    const float s0r = re[i] + re[i + 1];
+    const float s0i = im[i] + im[i + 1];
+    const float d0r = re[i] - re[i + 1];
+    const float d0i = im[i] - im[i + 1];
+    const float s1r = re[i + 2] + re[i + 3];
+    const float s1i = im[i + 2] + im[i + 3];
+    const float d1r = re[i + 2] - re[i + 3];
+    const float d1i = im[i + 2] - im[i + 3];
+    // Span 4: twiddle 1 for (0, 2), -i or +i for (1, 3).
+    const float tr = sign * d1i;
+    const float ti = -sign * d1r;
+    re[i] = s0r + s1r;
+    im[i] = s0i + s1i;
+    re[i + 2] = s0r - s1r;
+    im[i + 2] = s0i - s1i;
+    re[i + 1] = d0r + tr;
+    im[i + 1] = d0i + ti;
+    re[i + 3] = d0r - tr;
+    im[i + 3] = d0i - ti;
   }
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <memory>
 #include <vector>
 
 namespace qp::dsp {
 
-// Radix-2 complex FFT of a power-of-two size n. Arrays hold n complex values as interleaved
-// 32-bit floats (real, imaginary). The twiddle factors come from the half-angle recurrence in
-// double precision and are computed once by Init; Transform allocates nothing.
+// Radix-2 complex FFT of a power-of-two size n. The twiddle factors come from the half-angle
+// recurrence in double precision and are computed once by Init; each butterfly forms its
+// twiddle product in double and rounds it to float. Transforms allocate nothing. One object
+// per thread: Transform uses a scratch buffer of the object.
 class CFFT {
  public:
   static constexpr int kForward = 1;  // Y[m] = sum x[k] e^(-2 pi i k m / n), unscaled
@@ -20,9 +20,16 @@ class CFFT {
   // kind 1: plain complex transform; kind 2: the same with an extra work buffer of n complex
   // values. False (and nothing changed) unless n is a power of two and kind is 1 or 2.
   bool Init(int kind, int n);
-  // Copies in to out when they differ, then transforms out in place. in and out hold 2*n
-  // floats; direction is kForward or kInverse.
-  void Transform(int direction, const float* in, float* out) const;
+  // Interleaved arrays of n complex values (2 n floats: real, imaginary). Copies in to out
+  // when they differ, then transforms out in place.
+  void Transform(int direction, const float* in, float* out);
+  // The same transform on split arrays of n real parts and n imaginary parts, in place.
+  void TransformSplit(int direction, float* re, float* im) const;
+  // TransformSplit for input already stored in bit-reversed order (element k at index
+  // BitReversed()[k]); saves the permutation when the caller can write the input that way.
+  void TransformPermuted(int direction, float* re, float* im) const;
+  // The bit-reversal permutation of 0 .. n-1.
+  const int* BitReversed() const { return m_reversed.data(); }
 
   int Kind() const { return m_kind; }
   int Size() const { return m_n; }
@@ -30,15 +37,19 @@ class CFFT {
   int HalfSizePlusOne() const { return m_n / 2 + 1; }
 
  private:
-  void Butterflies(const double* twiddles, float* data) const;
+  void FirstStages(float* re, float* im, bool forward) const;
 
   int m_kind = 0;
   int m_n = 0;
   int m_log2n = 0;
-  std::vector<int> m_swaps;              // pairs (i, j), i < j, of the bit-reversal permutation
-  std::vector<double> m_forwardTwiddle;  // per stage, (re, im) of w^j for j < half the span
-  std::vector<double> m_inverseTwiddle;
-  std::unique_ptr<float[]> m_work;  // kind 2 only
+  std::vector<int> m_swaps;  // pairs (i, j), i < j, of the bit-reversal permutation
+  std::vector<int> m_reversed;
+  // Per stage, w^j for j below half the span: real and imaginary parts.
+  std::vector<double> m_forwardRe;
+  std::vector<double> m_forwardIm;
+  std::vector<double> m_inverseRe;
+  std::vector<double> m_inverseIm;
+  std::vector<float> m_work;  // 2 n floats: split copy for Transform
 };
 
 }  // namespace qp::dsp

@@ -86,7 +86,8 @@ void CRecom::BuildTables() {
     m_post[2 * k + 1] = scale * std::sin(theta);
   }
   m_bandSamples.assign(K, 0.0f);
-  m_spectrum.assign(2 * K, 0.0f);
+  m_specRe.assign(K, 0.0f);
+  m_specIm.assign(K, 0.0f);
   m_vRe.assign(K, 0.0f);
   m_vIm.assign(K, 0.0f);
 }
@@ -133,17 +134,19 @@ void CRecom::SynthesizeFrame(float* out) {
   }
   const float* eRe = m_modRe.data() + static_cast<std::size_t>(m_j) * m_K;
   const float* eIm = m_modIm.data() + static_cast<std::size_t>(m_j) * m_K;
-  float* w = m_spectrum.data();
+  float* wRe = m_specRe.data();
+  float* wIm = m_specIm.data();
+  const int* reversed = m_fft.BitReversed();
   for (int k = 0; k < m_K; ++k) {
-    w[2 * k] = x[k] * eRe[k];
-    w[2 * k + 1] = x[k] * eIm[k];
+    wRe[reversed[k]] = x[k] * eRe[k];
+    wIm[reversed[k]] = x[k] * eIm[k];
   }
   m_j = m_j + 1 == m_N ? 0 : m_j + 1;
-  m_fft.Transform(CFFT::kInverse, w, w);
+  m_fft.TransformPermuted(CFFT::kInverse, wRe, wIm);
   const float* u = m_post.data();
   for (int k = 0; k < m_K; ++k) {
-    m_vRe[k] = w[2 * k] * u[2 * k] - w[2 * k + 1] * u[2 * k + 1];
-    m_vIm[k] = w[2 * k] * u[2 * k + 1] + w[2 * k + 1] * u[2 * k];
+    m_vRe[k] = wRe[k] * u[2 * k] - wIm[k] * u[2 * k + 1];
+    m_vIm[k] = wRe[k] * u[2 * k + 1] + wIm[k] * u[2 * k];
   }
   OverlapAdd();
   // The cursor moves in steps of m_N and the ring length is a multiple of m_N, so the m_N

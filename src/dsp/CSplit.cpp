@@ -66,7 +66,8 @@ void CSplit::BuildTables() {
   }
   m_sumRe.assign(K, 0.0f);
   m_sumIm.assign(K, 0.0f);
-  m_spectrum.assign(2 * K, 0.0f);
+  m_specRe.assign(K, 0.0f);
+  m_specIm.assign(K, 0.0f);
 }
 
 bool CSplit::Analyze(const float*& in, int& count, int stride) {
@@ -115,17 +116,19 @@ void CSplit::AnalyzeFrame() {
       im[k] += d[k + j + m_K] * hIm[k + j + m_K];
     }
   }
-  float* x = m_spectrum.data();
+  float* xRe = m_specRe.data();
+  float* xIm = m_specIm.data();
   const float* t = m_twiddle.data();
+  const int* reversed = m_fft.BitReversed();
   for (int k = 0; k < m_K; ++k) {
-    x[2 * k] = re[k] * t[2 * k] - im[k] * t[2 * k + 1];
-    x[2 * k + 1] = re[k] * t[2 * k + 1] + im[k] * t[2 * k];
+    xRe[reversed[k]] = re[k] * t[2 * k] - im[k] * t[2 * k + 1];
+    xIm[reversed[k]] = re[k] * t[2 * k + 1] + im[k] * t[2 * k];
   }
-  m_fft.Transform(CFFT::kForward, x, x);
+  m_fft.TransformPermuted(CFFT::kForward, xRe, xIm);
   const float* dRe = m_demodRe.data() + static_cast<std::size_t>(m_frame) * m_K;
   const float* dIm = m_demodIm.data() + static_cast<std::size_t>(m_frame) * m_K;
   for (int m = 0; m < m_K; ++m) {
-    m_bands[m]->Push(8.0f * (x[2 * m] * dRe[m] - x[2 * m + 1] * dIm[m]));
+    m_bands[m]->Push(8.0f * (xRe[m] * dRe[m] - xIm[m] * dIm[m]));
   }
   m_frame = m_frame + 1 == m_N ? 0 : m_frame + 1;
 }

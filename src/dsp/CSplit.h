@@ -50,14 +50,15 @@ class CSplit {
   int m_M = 0;
   int m_L = 0;
   int m_suppress = 0;
-  std::vector<float> m_hRe;       // prototype on even blocks (c_b p[n]), 0 on odd blocks
-  std::vector<float> m_hIm;       // prototype on odd blocks (s_b p[n]), 0 on even blocks
-  std::vector<float> m_twiddle;   // t[k], interleaved re/im
-  std::vector<float> m_demodRe;   // Re D[j][k], row j
-  std::vector<float> m_demodIm;   // Im D[j][k]
-  std::vector<float> m_sumRe;     // A[k] real parts
-  std::vector<float> m_sumIm;     // A[k] imaginary parts
-  std::vector<float> m_spectrum;  // X then Y, interleaved re/im
+  std::vector<float> m_hRe;      // prototype on even blocks (c_b p[n]), 0 on odd blocks
+  std::vector<float> m_hIm;      // prototype on odd blocks (s_b p[n]), 0 on even blocks
+  std::vector<float> m_twiddle;  // t[k], interleaved re/im
+  std::vector<float> m_demodRe;  // Re D[j][k], row j
+  std::vector<float> m_demodIm;  // Im D[j][k]
+  std::vector<float> m_sumRe;    // A[k] real parts
+  std::vector<float> m_sumIm;    // A[k] imaginary parts
+  std::vector<float> m_specRe;   // X then Y, real parts
+  std::vector<float> m_specIm;   // X then Y, imaginary parts
   std::unique_ptr<CDelayRing> m_ring;
   CFFT m_fft;
   CSampleQueue* const* m_bands = nullptr;

@@ -74,5 +74,35 @@ TEST(CFFT, ForwardIsTheUnscaledDftAndInverseDividesByN) {
   }
 }
 
+TEST(CFFT, SplitAndPermutedFormsGiveTheSameNumbersAsTheInterleavedForm) {
+  for (const int n : {1, 2, 4, 16, 32}) {
+    CFFT fft;
+    ASSERT_TRUE(fft.Init(1, n));
+    const std::vector<float> x = testInput(n);
+    for (const int direction : {CFFT::kForward, CFFT::kInverse}) {
+      std::vector<float> interleaved(x.size());
+      fft.Transform(direction, x.data(), interleaved.data());
+      std::vector<float> re(static_cast<std::size_t>(n));
+      std::vector<float> im(static_cast<std::size_t>(n));
+      std::vector<float> pre(static_cast<std::size_t>(n));
+      std::vector<float> pim(static_cast<std::size_t>(n));
+      for (int k = 0; k < n; ++k) {
+        re[k] = x[2 * k];
+        im[k] = x[2 * k + 1];
+        pre[fft.BitReversed()[k]] = x[2 * k];
+        pim[fft.BitReversed()[k]] = x[2 * k + 1];
+      }
+      fft.TransformSplit(direction, re.data(), im.data());
+      fft.TransformPermuted(direction, pre.data(), pim.data());
+      for (int k = 0; k < n; ++k) {
+        ASSERT_EQ(re[k], interleaved[2 * k]) << n << "/" << k;
+        ASSERT_EQ(im[k], interleaved[2 * k + 1]) << n << "/" << k;
+        ASSERT_EQ(pre[k], re[k]);
+        ASSERT_EQ(pim[k], im[k]);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qp::dsp
