@@ -20,6 +20,11 @@ if(QP_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 
+if(QP_FUZZ)
+  # Coverage feedback for libFuzzer in every library the fuzz targets link.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # qp_module(name SOURCES ... LIBS ...): one static library per module folder.
 function(qp_module name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

@@ -7,11 +7,14 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DQP_FUZZ=ON -DQP_SANITIZE=ON \
   -DQP_BUILD_TESTS=OFF -DQP_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 >/dev/null
 status=0
-for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
-  name=$(basename "$target")
+for source in "$top"/fuzz/fuzz_*.cpp; do
+  name=$(basename "$source" .cpp)
+  cmake --build "$build" -j2 --target "$name" >"$build/$name.build.log" 2>&1 || {
+    tail -n 30 "$build/$name.build.log"
+    exit 1
+  }
+  target="$build/fuzz/$name"
   corpus="$top/fuzz/corpus-$name"
   mkdir -p "$corpus"
   seeds="$top/fuzz/seeds/${name#fuzz_}"
