@@ -12,8 +12,7 @@ namespace fs = std::filesystem;
 
 TEST(FreedesktopTrash, MovesAFileIntoTheUsersTrashAndRefusesAMissingOne) {
   test::TempDir dir;
-  setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);
-  fs::create_directories(dir.path() / "data");
+  setenv("XDG_DATA_HOME", (dir.path() / "data").c_str(), 1);  // not there yet: created
   const std::string note = dir.file("Memo.wav");
   test::writeFileBytes(note, {1, 2, 3});
   FreedesktopTrash trash;

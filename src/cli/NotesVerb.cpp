@@ -1,0 +1,44 @@
+// quillophone-cli notes [FOLDER]: one line per note of the folder (default: the current one)
+// in the folder's order:
+// displayName<TAB>plainName<TAB>path<TAB>size<TAB>alarmState<TAB>companionPath
+// (alarmState "-" without an alarm, companionPath "-" without a companion).
+#include <cstdio>
+
+#include "cli/CliArgs.h"
+#include "cli/CliVerb.h"
+#include "cli/LibrarySession.h"
+#include "library/AlarmState.h"
+
+namespace qp::cli {
+namespace {
+
+constexpr const char* kUsage = "notes [FOLDER]";
+
+int runNotes(const std::vector<std::string>& args) {
+  CliArgs parsed;
+  if (!parsed.parse(args, {})) {
+    return usageError(parsed.error(), kUsage);
+  }
+  if (parsed.positional().size() > 1) {
+    return usageError("notes takes at most one folder", kUsage);
+  }
+  LibrarySession session;
+  const std::string folder =
+      parsed.positional().empty() ? session.currentFolderName() : parsed.positional()[0];
+  if (folder.empty() || !session.hasFolder(folder)) {
+    return userError("There is no folder named \"" + folder + "\".");
+  }
+  const auto notes = session.notesOf(folder);
+  for (const NoteEntry& note : notes->entries()) {
+    std::printf("%s\t%s\t%s\t%u\t%s\t%s\n", note.displayName.c_str(), note.plainName.c_str(),
+                note.path.c_str(), unsigned{note.size},
+                note.alarm ? alarmStateName(note.alarm->state) : "-",
+                note.companionPath.empty() ? "-" : note.companionPath.c_str());
+  }
+  return kExitOk;
+}
+
+const CliVerbRegistration kNotes({"notes", kUsage, &runNotes});
+
+}  // namespace
+}  // namespace qp::cli
