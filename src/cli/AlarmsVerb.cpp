@@ -2,23 +2,32 @@
 // path<TAB>state<TAB>nextTime<TAB>local next time (YYYY-MM-DD HH:MM:SS). The alarms are loaded
 // as the program loads them, so stale states are brought up to date (and their files
 // rewritten) on the way.
+// quillophone-cli alarms --watch [--auto-close]: runs the alarm scheduler until interrupted,
+// playing the alarms through the default sink (see CliAlarmUi for what it prints).
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
+#include "cli/CliAlarmUi.h"
 #include "cli/CliArgs.h"
+#include "cli/CliTimerLoop.h"
 #include "cli/CliVerb.h"
+#include "cli/Terminal.h"
 #include "common/StringTable.h"
+#include "library/AlarmScheduler.h"
 #include "library/AlarmState.h"
+#include "library/DeviceAlarmSounds.h"
 #include "library/LocalTime.h"
 #include "library/NoteList.h"
 #include "library/NotesDirectory.h"
+#include "platform/FreedesktopTrash.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/PulseAudioBackend.h"
 
 namespace qp::cli {
 namespace {
 
-constexpr const char* kUsage = "alarms";
+constexpr const char* kUsage = "alarms [--watch [--auto-close]]";
 
 std::string programDirectory() {
   std::error_code ec;
@@ -26,17 +35,8 @@ std::string programDirectory() {
   return ec ? std::string(".") : exe.parent_path().string();
 }
 
-int runAlarms(const std::vector<std::string>& args) {
-  CliArgs parsed;
-  if (!parsed.parse(args, {})) {
-    return usageError(parsed.error(), kUsage);
-  }
-  if (!parsed.positional().empty()) {
-    return usageError("alarms takes no arguments", kUsage);
-  }
-  IniSettingsStore settings;
-  const StringTable& strings = StringTable::active();
-  const std::string notesDirectory = NotesDirectory::resolve(settings, strings, programDirectory());
+void listAlarms(const SettingsStore& settings, const StringTable& strings,
+                const std::string& notesDirectory) {
   SystemClock clock;
   NoteList alarms(settings, strings, clock);
   alarms.setAlarmsOnly(true);
@@ -48,6 +48,46 @@ int runAlarms(const std::vector<std::string>& args) {
     std::printf("%s\t%s\t%d\t%s\n", note.path.c_str(), alarmStateName(note.alarm->state),
                 static_cast<int>(note.alarm->nextTime),
                 LocalTime::format(note.alarm->nextTime).c_str());
+  }
+}
+
+void watchAlarms(const SettingsStore& settings, const StringTable& strings,
+                 const std::string& notesDirectory, bool autoClose) {
+  SystemClock clock;
+  CliTimerLoop loop;
+  PulseAudioBackend backend;
+  DeviceAlarmSounds sounds(backend);
+  FreedesktopTrash trash;
+  Terminal terminal(false);
+  CliAlarmUi ui(loop, sounds, settings, terminal, autoClose);
+  AlarmScheduler scheduler(notesDirectory, {settings, strings, clock, loop, sounds, ui, trash});
+  loop.setHandler([&scheduler](int id) { scheduler.onTimer(id); });
+  scheduler.rearm();
+  std::fprintf(stderr, "Watching %d armed alarm(s) under %s (Ctrl-C stops).\n",
+               scheduler.armedCount(), notesDirectory.c_str());
+  loop.runUntil([&terminal] { return terminal.stopRequested(); });
+  scheduler.killAll();
+  sounds.stopAll();
+}
+
+int runAlarms(const std::vector<std::string>& args) {
+  CliArgs parsed;
+  if (!parsed.parse(args, {}, {"watch", "auto-close"})) {
+    return usageError(parsed.error(), kUsage);
+  }
+  if (!parsed.positional().empty()) {
+    return usageError("alarms takes no arguments", kUsage);
+  }
+  if (parsed.has("auto-close") && !parsed.has("watch")) {
+    return usageError("--auto-close needs --watch", kUsage);
+  }
+  IniSettingsStore settings;
+  const StringTable& strings = StringTable::active();
+  const std::string notesDirectory = NotesDirectory::resolve(settings, strings, programDirectory());
+  if (parsed.has("watch")) {
+    watchAlarms(settings, strings, notesDirectory, parsed.has("auto-close"));
+  } else {
+    listAlarms(settings, strings, notesDirectory);
   }
   return kExitOk;
 }

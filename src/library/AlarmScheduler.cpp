@@ -152,6 +152,7 @@ void AlarmScheduler::fire(int slot) {
   NoteEntry note = *found;
   AlarmRecord record = *note.alarm;
   record.state = AlarmState::Unset;
+  services_.ui.alarmFired(note);
   if (record.playTone != 0) {
     playToneWithRetries();
   }

@@ -32,6 +32,8 @@ class AlarmUi {
   virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
   // The notes view rebuilds its list and keeps its selection (nothing when it is closed).
   virtual void rebuildNotesList() = 0;
+  // An alarm timer fired for the note (before its tone and note play).
+  virtual void alarmFired(const NoteEntry& /*note*/) {}
 };
 
 }  // namespace qp
