@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "library/AlarmFile.h"
+#include "library/LocalTime.h"
 #include "support/ProcessRunner.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempDir.h"
@@ -94,6 +95,59 @@ TEST_F(CliAlarmsTest, ListsEveryAlarmOverAllFoldersAfterLoadingIt) {
   // A second listing finds the missed alarm still due: listing never loses an alarm.
   const test::ProcessResult again = runAlarms();
   EXPECT_EQ(again.out, r.out);
+}
+
+TEST_F(CliAlarmsTest, SetAndRemoveAnAlarm) {
+  const std::string note = addNote("Alarms/rent.wav", 0);
+  const std::string env =
+      "TZ=America/New_York XDG_CONFIG_HOME=" + test::shellQuote((dir_.path() / "config").string()) +
+      " ";
+  const auto alarm = [&](const std::string& options) {
+    return test::runCommand(env + test::cliCommand() + " alarm " + options);
+  };
+  const test::ProcessResult set =
+      alarm("set " + test::shellQuote(note) +
+            " --at 07:30 --monthly-nth last --weekday fri --months jan,feb --replay 5 "
+            "--message 'Pay the rent'");
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  const AlarmRecord stored =
+      *AlarmRecord::fromBytes(test::readFileBytes(AlarmFile::pathForNote(note)));
+  EXPECT_EQ(stored.schedule, AlarmRecord::kMonthly);
+  EXPECT_EQ(stored.monthlyMode, AlarmRecord::kNthWeekday);
+  EXPECT_EQ(stored.ordinal, 4);
+  EXPECT_EQ(stored.weekday, 5);
+  EXPECT_EQ(stored.months[0] + stored.months[1] + stored.months[2], 2);
+  EXPECT_EQ(stored.replayMinutes, 5);
+  EXPECT_EQ(stored.message, "Pay the rent");
+  EXPECT_EQ(stored.hour * 60 + stored.minute, 7 * 60 + 30);
+  EXPECT_EQ(set.out, note + "\tPending\t" + std::to_string(stored.nextTime) + "\t" +
+                         LocalTime::format(stored.nextTime) + "\n");
+
+  // The dialog's checks refuse, with its messages, and leave the alarm as it was.
+  const test::ProcessResult past = alarm("set " + test::shellQuote(note) + " --once 2020-01-01");
+  EXPECT_EQ(past.exitCode, 1);
+  EXPECT_EQ(past.err,
+            "The alarm date and time has already passed.\n\nPlease enter a new date and/or "
+            "time.\n");
+  EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --replay 0").err,
+            "Please enter an integer between 1 and 60.\n");
+  EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --monthly-day 32").exitCode, 1);
+  EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --weekly").exitCode, 2);
+  EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --weekly mon --once 2030-01-01").exitCode, 2);
+  EXPECT_EQ(*AlarmRecord::fromBytes(test::readFileBytes(AlarmFile::pathForNote(note))), stored);
+
+  // A new alarm on another note starts from the template the last "set" wrote.
+  const std::string other = addNote("Alarms/other.wav", 0);
+  ASSERT_EQ(alarm("set " + test::shellQuote(other) + " --weekly sun").exitCode, 0);
+  const AlarmRecord fromTemplate =
+      *AlarmRecord::fromBytes(test::readFileBytes(AlarmFile::pathForNote(other)));
+  EXPECT_EQ(fromTemplate.replayMinutes, 5);
+  EXPECT_EQ(fromTemplate.message, "");
+
+  EXPECT_EQ(alarm("rm " + test::shellQuote(note)).exitCode, 0);
+  EXPECT_FALSE(fs::exists(AlarmFile::pathForNote(note)));
+  EXPECT_TRUE(fs::exists(note));
+  EXPECT_EQ(alarm("rm " + test::shellQuote(dir_.file("missing.wav"))).exitCode, 1);
 }
 
 TEST_F(CliAlarmsTest, NoAlarmsNoOutput) {
