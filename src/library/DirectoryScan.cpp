@@ -1,12 +1,12 @@
 #include "library/DirectoryScan.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
-#include <system_error>
+#include <cstring>
 
 namespace qp {
-namespace fs = std::filesystem;
 namespace {
 
 bool endsWithIgnoringCase(const std::string& name, const char* suffix, std::size_t length) {
@@ -23,13 +23,9 @@ bool endsWithIgnoringCase(const std::string& name, const char* suffix, std::size
   return true;
 }
 
-std::uint64_t fileTimeOf(fs::file_time_type time) {
-  const auto sys = std::chrono::file_clock::to_sys(time);
-  const auto ticks =
-      std::chrono::duration_cast<std::chrono::duration<std::int64_t, std::ratio<1, 10000000>>>(
-          sys.time_since_epoch())
-          .count();
-  const std::int64_t fileTime = ticks + 116444736000000000LL;
+// 100-ns units since 1601-01-01 of a time since 1970; 0 for times before 1601.
+std::uint64_t fileTimeOf(std::int64_t seconds, long nanoseconds) {
+  const std::int64_t fileTime = seconds * 10000000 + nanoseconds / 100 + 116444736000000000LL;
   return fileTime < 0 ? 0 : static_cast<std::uint64_t>(fileTime);
 }
 
@@ -68,33 +64,42 @@ class RangeMax {
 bool DirectoryScan::read(const std::string& directory) {
   notes_.clear();
   subdirectories_.clear();
-  std::vector<Item> items;
-  std::error_code ec;
-  fs::directory_iterator it(directory, ec);
-  if (ec) {
+  // POSIX directory calls: one readdir pass, and one fstatat per note relative to the open
+  // directory (no path walks, no per-entry allocations beyond the names).
+  DIR* dir = ::opendir(directory.c_str());
+  if (!dir) {
     return false;
   }
-  for (; it != fs::directory_iterator(); it.increment(ec)) {
-    if (ec) {
-      break;
+  const int fd = ::dirfd(dir);
+  std::vector<Item> items;
+  while (const dirent* entry = ::readdir(dir)) {
+    const char* name = entry->d_name;
+    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) {
+      continue;
     }
-    const fs::directory_entry& entry = *it;
-    Item item{entry.path().filename().string(), entry.is_directory(ec)};
+    Item item{name, false};
+    const bool wave = endsWithIgnoringCase(item.name, ".wav", 4);
+    struct stat info {};
+    bool haveInfo = false;
+    if (entry->d_type == DT_DIR) {
+      item.isDirectory = true;
+    } else if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK || wave) {
+      // Follows links, as a listing of the folder in a file manager does.
+      haveInfo = ::fstatat(fd, name, &info, 0) == 0;
+      item.isDirectory = haveInfo && S_ISDIR(info.st_mode);
+    }
     if (item.isDirectory) {
       subdirectories_.push_back(item.name);
-    } else if (endsWithIgnoringCase(item.name, ".wav", 4) && entry.is_regular_file(ec)) {
+    } else if (wave && haveInfo && S_ISREG(info.st_mode)) {
       Note note;
       note.name = item.name;
-      note.size = entry.file_size(ec);
-      if (!ec) {
-        note.writeTime = fileTimeOf(entry.last_write_time(ec));
-      }
-      if (!ec) {
-        notes_.push_back(std::move(note));
-      }
+      note.size = static_cast<std::uint64_t>(info.st_size);
+      note.writeTime = fileTimeOf(info.st_mtim.tv_sec, info.st_mtim.tv_nsec);
+      notes_.push_back(std::move(note));
     }
     items.push_back(std::move(item));
   }
+  ::closedir(dir);
   findSideFiles(items);
   return true;
 }

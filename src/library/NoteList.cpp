@@ -134,35 +134,38 @@ void NoteList::listDirectory(const std::string& directory, std::vector<NoteEntry
 }
 
 void NoteList::order(std::vector<NoteEntry>& notes) const {
-  switch (sortOrder_) {
-    case SortOrder::OldestFirst:
-      std::stable_sort(notes.begin(), notes.end(), [](const NoteEntry& a, const NoteEntry& b) {
-        return a.writeTime < b.writeTime;
-      });
-      return;
-    case SortOrder::NewestFirst:
-      std::stable_sort(notes.begin(), notes.end(), [](const NoteEntry& a, const NoteEntry& b) {
-        return a.writeTime > b.writeTime;
-      });
-      return;
-    case SortOrder::Alphabetical:
-      break;
-    case SortOrder::AlarmDate: {
-      auto key = [](const NoteEntry& e) { return e.alarm ? e.alarm->nextTime : INT32_MAX; };
-      std::stable_sort(notes.begin(), notes.end(),
-                       [&](const NoteEntry& a, const NoteEntry& b) { return key(a) < key(b); });
-      return;
-    }
-  }
-  // Alphabetical: collation keys made once per note, then one stable sort of positions.
-  std::vector<std::wstring> keys(notes.size());
+  // Positions are sorted (stable: equal keys keep the enumeration order), then the entries
+  // are moved once into place.
   std::vector<std::size_t> positions(notes.size());
   for (std::size_t i = 0; i < notes.size(); ++i) {
-    keys[i] = collationKey(notes[i].displayName);
     positions[i] = i;
   }
-  std::stable_sort(positions.begin(), positions.end(),
-                   [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  auto sortBy = [&](auto less) { std::stable_sort(positions.begin(), positions.end(), less); };
+  switch (sortOrder_) {
+    case SortOrder::OldestFirst:
+      sortBy([&](std::size_t a, std::size_t b) { return notes[a].writeTime < notes[b].writeTime; });
+      break;
+    case SortOrder::NewestFirst:
+      sortBy([&](std::size_t a, std::size_t b) { return notes[a].writeTime > notes[b].writeTime; });
+      break;
+    case SortOrder::Alphabetical: {
+      std::vector<std::wstring> keys(notes.size());
+      for (std::size_t i = 0; i < notes.size(); ++i) {
+        keys[i] = collationKey(notes[i].displayName);
+      }
+      sortBy([&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+      break;
+    }
+    case SortOrder::AlarmDate: {
+      // A note without an alarm has the key 2147483647, after every alarm.
+      std::vector<std::int32_t> keys(notes.size());
+      for (std::size_t i = 0; i < notes.size(); ++i) {
+        keys[i] = notes[i].alarm ? notes[i].alarm->nextTime : INT32_MAX;
+      }
+      sortBy([&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+      break;
+    }
+  }
   std::vector<NoteEntry> sorted;
   sorted.reserve(notes.size());
   for (std::size_t at : positions) {
