@@ -33,6 +33,7 @@ class CHalfRateDecimator {
  private:
   static constexpr int kOddHistory = (kTaps + 1) / 2 - 1;  // 56
   static constexpr int kEvenHistory = kTaps / 2 - 1;       // 55
+  // Room for the last block of eight outputs to run past the batch (results unused).
   static constexpr int kSlack = 8;
   void Batch(const std::int16_t* in, int pairs, std::int16_t* out);
 
