@@ -117,7 +117,7 @@ void CFFT::TransformSplit(int direction, float* re, float* im) const {
   TransformPermuted(direction, re, im);
 }
 
-void CFFT::TransformPermuted(int direction, float* re, float* im) const {
+void CFFT::TransformPermuted(int direction, float* re, float* im, bool scaleInverse) const {
   if (m_n == 0) {
     return;
   }
@@ -128,7 +128,7 @@ void CFFT::TransformPermuted(int direction, float* re, float* im) const {
   for (int half = 4; half < m_n; half *= 2) {
     stage(re, im, m_n, half, wr + half - 1, wi + half - 1);  // stage tables start at half - 1
   }
-  if (!forward) {
+  if (!forward && scaleInverse) {
     // n is a power of two, so multiplying by the exact 1/n equals dividing by n.
     const float scale = 1.0f / static_cast<float>(m_n);
     for (int k = 0; k < m_n; ++k) {

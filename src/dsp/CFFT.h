@@ -27,7 +27,8 @@ class CFFT {
   void TransformSplit(int direction, float* re, float* im) const;
   // TransformSplit for input already stored in bit-reversed order (element k at index
   // BitReversed()[k]); saves the permutation when the caller can write the input that way.
-  void TransformPermuted(int direction, float* re, float* im) const;
+  // scaleInverse = false leaves the inverse transform unscaled (the caller applies 1/n).
+  void TransformPermuted(int direction, float* re, float* im, bool scaleInverse = true) const;
   // The bit-reversal permutation of 0 .. n-1.
   const int* BitReversed() const { return m_reversed.data(); }
 

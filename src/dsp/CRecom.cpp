@@ -1,5 +1,6 @@
 #include "dsp/CRecom.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -11,34 +12,12 @@ namespace {
 
 constexpr float kTwoPi = 6.2831855f;
 
-// acc[start + k] += sign * (g[k] * v[k]) for k < count, over a ring of `length` slots.
-void accumulate(float* acc, int length, int start, const float* g, const float* v, int count,
-                bool subtract) {
-  int first = length - start < count ? length - start : count;
-  for (int part = 0; part < 2; ++part) {
-    float* a = acc + start;
-    if (subtract) {
-      for (int k = 0; k < first; ++k) {
-        a[k] -= g[k] * v[k];
-      }
-    } else {
-      for (int k = 0; k < first; ++k) {
-        a[k] += g[k] * v[k];
-      }
-    }
-    g += first;
-    v += first;
-    count -= first;
-    start = 0;
-    first = count;
-  }
-}
-
 }  // namespace
 
 bool CRecom::Init(int K, int N, int M, CSampleQueue* const* bandQueues) {
   m_suppression.reset();
-  m_accumulator.reset();
+  m_accumulator.clear();
+  m_base = 0;
   m_K = K;
   m_N = N;
   m_M = M;
@@ -50,7 +29,7 @@ bool CRecom::Init(int K, int N, int M, CSampleQueue* const* bandQueues) {
     return false;
   }
   BuildTables();
-  m_accumulator = std::make_unique<CDelayRing>(m_L);
+  m_accumulator.assign(2 * static_cast<std::size_t>(m_L), 0.0f);
   return true;
 }
 
@@ -78,7 +57,9 @@ void CRecom::BuildTables() {
       m_modIm[j * K + k] = std::sin(a);
     }
   }
-  const float scale = static_cast<float>(m_N) * static_cast<float>(m_N);
+  // The inverse FFT's 1/m_K is applied here instead: m_K is a power of two, so scaling the
+  // product by it is exact and gives the same numbers as scaling the transform.
+  const float scale = static_cast<float>(m_N) * static_cast<float>(m_N) / static_cast<float>(m_K);
   m_post.resize(2 * K);
   for (int k = 0; k < m_K; ++k) {
     const float theta = kTwoPi / static_cast<float>(m_K) * static_cast<float>(k) * 0.25f;
@@ -113,7 +94,7 @@ void CRecom::Synthesize(float* out, int& nOut) {
     trace("CRecom - no m_pRecomBuffers");
     return;
   }
-  if (m_accumulator == nullptr) {
+  if (m_accumulator.empty()) {
     return;
   }
   const int frames = m_pRecomBuffers[0]->Count();
@@ -126,8 +107,7 @@ void CRecom::Synthesize(float* out, int& nOut) {
 void CRecom::SynthesizeFrame(float* out) {
   float* x = m_bandSamples.data();
   for (int k = 0; k < m_K; ++k) {
-    CSampleQueue& band = *m_pRecomBuffers[k];
-    x[k] = band.IsEmpty() ? 0.0f : band.Pop();
+    x[k] = m_pRecomBuffers[k]->Pop();  // 0 from an empty queue
   }
   if (m_suppressOn && m_suppression) {
     m_suppression->Apply(x);
@@ -142,29 +122,41 @@ void CRecom::SynthesizeFrame(float* out) {
     wIm[reversed[k]] = x[k] * eIm[k];
   }
   m_j = m_j + 1 == m_N ? 0 : m_j + 1;
-  m_fft.TransformPermuted(CFFT::kInverse, wRe, wIm);
+  m_fft.TransformPermuted(CFFT::kInverse, wRe, wIm, false);
   const float* u = m_post.data();
   for (int k = 0; k < m_K; ++k) {
     m_vRe[k] = wRe[k] * u[2 * k] - wIm[k] * u[2 * k + 1];
     m_vIm[k] = wRe[k] * u[2 * k + 1] + wIm[k] * u[2 * k];
   }
   OverlapAdd();
-  // The cursor moves in steps of m_N and the ring length is a multiple of m_N, so the m_N
-  // slots from the cursor never wrap.
-  float* slots = m_accumulator->Data() + m_accumulator->Cursor();
+  float* slots = m_accumulator.data() + m_base;
   std::memcpy(out, slots, static_cast<std::size_t>(m_N) * sizeof(float));
   std::memset(slots, 0, static_cast<std::size_t>(m_N) * sizeof(float));
-  m_accumulator->Advance(m_N);
+  m_base += m_N;
+  const int size = static_cast<int>(m_accumulator.size());
+  if (m_base + m_L > size) {
+    // Slide the slots still in use down to the start; everything after them is zero again.
+    const int used = size - m_base;
+    std::memmove(m_accumulator.data(), m_accumulator.data() + m_base,
+                 static_cast<std::size_t>(used) * sizeof(float));
+    std::fill(m_accumulator.begin() + used, m_accumulator.end(), 0.0f);
+    m_base = 0;
+  }
 }
 
 void CRecom::OverlapAdd() {
-  float* acc = m_accumulator->Data();
-  int start = m_accumulator->Cursor();
+  float* __restrict acc = m_accumulator.data() + m_base;
+  const float* __restrict vRe = m_vRe.data();
+  const float* __restrict vIm = m_vIm.data();
   for (int jj = 0; jj < m_L; jj += 2 * m_K) {
-    accumulate(acc, m_L, start, m_g0.data() + jj, m_vRe.data(), m_K, false);
-    start = start + m_K >= m_L ? start + m_K - m_L : start + m_K;
-    accumulate(acc, m_L, start, m_g1.data() + jj + m_K, m_vIm.data(), m_K, true);
-    start = start + m_K >= m_L ? start + m_K - m_L : start + m_K;
+    float* __restrict even = acc + jj;
+    float* __restrict odd = acc + jj + m_K;
+    const float* __restrict g0 = m_g0.data() + jj;
+    const float* __restrict g1 = m_g1.data() + jj + m_K;
+    for (int k = 0; k < m_K; ++k) {
+      even[k] += g0[k] * vRe[k];
+      odd[k] -= g1[k] * vIm[k];
+    }
   }
 }
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "dsp/CBandSuppression.h"
-#include "dsp/CDelayRing.h"
 #include "dsp/CFFT.h"
 #include "dsp/CSampleQueue.h"
 
@@ -54,14 +53,18 @@ class CRecom {
   std::vector<float> m_g1;
   std::vector<float> m_modRe;  // Re E[j][k], row j
   std::vector<float> m_modIm;
-  std::vector<float> m_post;  // u[k], interleaved re/im
+  std::vector<float> m_post;  // u[k] / m_K (the inverse FFT's 1/m_K), interleaved re/im
   std::vector<float> m_bandSamples;
   std::vector<float> m_specRe;  // W then Z, real parts
   std::vector<float> m_specIm;  // W then Z, imaginary parts
   std::vector<float> m_vRe;
   std::vector<float> m_vIm;
   CFFT m_fft;
-  std::unique_ptr<CDelayRing> m_accumulator;
+  // Overlap-add accumulator: the L slots from m_base on hold the partial sums of the next L
+  // output samples; they slide down to the start of the 2 L buffer when they reach its end,
+  // so every frame adds to contiguous slots.
+  std::vector<float> m_accumulator;
+  int m_base = 0;
   int m_j = 0;
   bool m_suppressOn = false;
   int m_window = CBandSuppression::kFirstWindow;
