@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "alarm set NOTE [--at HH:MM[:SS]] [--once YYYY-MM-DD | --weekly sun,mon,... | "
     "--monthly-day D --months jan,... | --monthly-nth first|second|third|fourth|last "
     "--weekday sun..sat --months ...] [--tone 0|1] [--popup 0|1] [--replay MINUTES] "
-    "[--erase-after] [--message TEXT]\n       alarm rm NOTE";
+    "[--erase-after] [--message TEXT] | alarm rm NOTE";
 
 constexpr const char* kWeekdays[] = {"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
 constexpr const char* kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
