@@ -26,6 +26,8 @@ class CDelayRing {
     m_cursor = m_cursor + 1 == m_length ? 0 : m_cursor + 1;
     ++m_written;
   }
+  // Writes n values read every stride-th float from `in`, as n calls of Write would.
+  void WriteBlock(const float* in, int n, int stride);
   // The value n slots after the cursor (0 <= n < Length()).
   float Read(int n) const { return m_storage[Wrap(m_cursor + n)]; }
   // Length() values starting at the cursor: the oldest written value first.

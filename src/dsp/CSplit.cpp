@@ -1,6 +1,7 @@
 #include "dsp/CSplit.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "dsp/DspTrace.h"
 #include "dsp/PrototypeFilter.h"
@@ -80,14 +81,13 @@ bool CSplit::Analyze(const float*& in, int& count, int stride) {
     if (m_countdown == 0) {
       m_countdown = m_N;
     }
-    while (count > 0) {
-      m_ring->Write(*in);
-      in += stride;
-      count -= stride;
-      if (--m_countdown == 0) {
-        break;
-      }
-    }
+    // Take samples until the hop is complete or the input runs out.
+    const int available = (count + stride - 1) / stride;
+    const int take = available < m_countdown ? available : m_countdown;
+    m_ring->WriteBlock(in, take, stride);
+    in += static_cast<std::ptrdiff_t>(take) * stride;
+    count -= take * stride;
+    m_countdown -= take;
     if (m_countdown != 0) {
       break;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dsp/CDelayRing.h"
 
 namespace qp::dsp {
@@ -35,6 +37,30 @@ TEST(CDelayRing, SlotsWrapAroundTheCursorAndTheCursorCanBeRestored) {
   EXPECT_EQ(ring.Cursor(), 1);
   ring.RestoreCursor();
   EXPECT_EQ(ring.Cursor(), 3);
+}
+
+TEST(CDelayRing, BlockWritesMatchSingleWritesAcrossTheWrap) {
+  std::vector<float> in(40);
+  for (int i = 0; i < 40; ++i) {
+    in[i] = static_cast<float>(i + 1);
+  }
+  for (const int stride : {1, 2}) {
+    CDelayRing single(7);
+    CDelayRing block(7);
+    int at = 0;
+    for (const int n : {3, 5, 1, 7, 2}) {
+      for (int i = 0; i < n; ++i) {
+        single.Write(in[(at + i) * stride]);
+      }
+      block.WriteBlock(in.data() + at * stride, n, stride);
+      at += n;
+      ASSERT_EQ(block.Cursor(), single.Cursor());
+      for (int i = 0; i < 7; ++i) {
+        ASSERT_EQ(block.Window()[i], single.Window()[i]) << stride << "/" << at << "/" << i;
+      }
+    }
+    EXPECT_EQ(block.Written(), single.Written());
+  }
 }
 
 }  // namespace
