@@ -1,5 +1,6 @@
 #include "library/NameRules.h"
 
+#include <ctime>
 #include <cwchar>
 #include <cwctype>
 
@@ -46,6 +47,10 @@ std::string NameRules::sanitize(std::string_view text) {
 
 std::string NameRules::newNoteName(std::int64_t unixSeconds) {
   return "QP_" + sanitize(TimeFormat::formatLocal(unixSeconds, "%c"));
+}
+
+std::string NameRules::newNoteName() {
+  return newNoteName(static_cast<std::int64_t>(std::time(nullptr)));
 }
 
 bool NameRules::isAutomaticallyNamed(std::string_view path) {

@@ -22,6 +22,8 @@ struct NameRules {
 
   // "QP_" and the local time of unixSeconds in the "%c" form of the time locale, sanitized.
   static std::string newNoteName(std::int64_t unixSeconds);
+  // The same for the current time.
+  static std::string newNoteName();
   // True when the file-name part of path begins with "QP_" (case-sensitive).
   static bool isAutomaticallyNamed(std::string_view path);
 

@@ -19,6 +19,8 @@ TEST(NameRules, NewNoteNamesAreTheSanitizedLocalTime) {
   std::setlocale(LC_TIME, "C");
   test::ScopedTimeZone utc("UTC");
   EXPECT_EQ(NameRules::newNoteName(1796652309), "QP_Mon Dec  7 14.05.09 2026");
+  EXPECT_EQ(NameRules::newNoteName().substr(0, 3), "QP_");
+  EXPECT_FALSE(NameRules::hasForbidden(NameRules::newNoteName()));
   EXPECT_TRUE(NameRules::isAutomaticallyNamed("/n/Work/QP_x.wav"));
   EXPECT_TRUE(NameRules::isAutomaticallyNamed("QP_x.wav"));
   EXPECT_FALSE(NameRules::isAutomaticallyNamed("/n/QP_Work/qp_x.wav"));
