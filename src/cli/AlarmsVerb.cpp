@@ -3,7 +3,8 @@
 // as the program loads them, so stale states are brought up to date (and their files
 // rewritten) on the way.
 // quillophone-cli alarms --watch [--auto-close]: runs the alarm scheduler until interrupted,
-// playing the alarms through the default sink (see CliAlarmUi for what it prints).
+// playing the alarms through the default sink (see CliAlarmUi for what it prints). It re-arms
+// once a minute as well, so alarms that other processes set or change are picked up.
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -28,6 +29,9 @@ namespace qp::cli {
 namespace {
 
 constexpr const char* kUsage = "alarms [--watch [--auto-close]]";
+// A timer of the watch loop itself, outside the scheduler's identifiers.
+constexpr int kRescanTimer = 1;
+constexpr std::int64_t kRescanMs = 60 * 1000;
 
 std::string programDirectory() {
   std::error_code ec;
@@ -61,7 +65,14 @@ void watchAlarms(const SettingsStore& settings, const StringTable& strings,
   Terminal terminal(false);
   CliAlarmUi ui(loop, sounds, settings, terminal, autoClose);
   AlarmScheduler scheduler(notesDirectory, {settings, strings, clock, loop, sounds, ui, trash});
-  loop.setHandler([&scheduler](int id) { scheduler.onTimer(id); });
+  loop.setHandler([&scheduler](int id) {
+    if (id == kRescanTimer) {
+      scheduler.rearm();
+    } else {
+      scheduler.onTimer(id);
+    }
+  });
+  loop.setTimer(kRescanTimer, kRescanMs);
   scheduler.rearm();
   std::fprintf(stderr, "Watching %d armed alarm(s) under %s (Ctrl-C stops).\n",
                scheduler.armedCount(), notesDirectory.c_str());
