@@ -155,8 +155,13 @@ TEST_F(AlarmSchedulerTest, PopupReplaysFourTimesThenStops) {
   const std::int64_t firedAt = localTimeValue(2026, 5, 4, 12, 10);
   ui_.whilePopupOpen = [&] {
     EXPECT_EQ(storedAlarm(path).state, AlarmState::Ringing);
-    timers_.advance(25 * 60 * 1000, scheduler_);  // the popup is left open for 25 minutes
-    EXPECT_FALSE(timers_.has(AlarmScheduler::kFirstReplayTimer + scheduler_.slotOf(path)));
+    // The popup is left open: the replay timer runs until its fourth turn at 20 minutes.
+    const int replayTimer = AlarmScheduler::kFirstReplayTimer + scheduler_.slotOf(path);
+    timers_.advance(20 * 60 * 1000 - 1, scheduler_);
+    EXPECT_TRUE(timers_.has(replayTimer));
+    timers_.advance(1, scheduler_);
+    EXPECT_FALSE(timers_.has(replayTimer));
+    timers_.advance(5 * 60 * 1000, scheduler_);
   };
   timers_.advance(10 * 60 * 1000, scheduler_);
   ASSERT_EQ(ui_.popups.size(), 1u);
