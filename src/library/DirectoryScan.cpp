@@ -3,8 +3,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 namespace qp {
 namespace {
@@ -28,36 +29,6 @@ std::uint64_t fileTimeOf(std::int64_t seconds, long nanoseconds) {
   const std::int64_t fileTime = seconds * 10000000 + nanoseconds / 100 + 116444736000000000LL;
   return fileTime < 0 ? 0 : static_cast<std::uint64_t>(fileTime);
 }
-
-// Maximum over ranges of a fixed array in O(1) per query after O(n log n) preparation.
-class RangeMax {
- public:
-  explicit RangeMax(std::vector<long> values) {
-    levels_.push_back(std::move(values));
-    for (std::size_t width = 2; width <= levels_[0].size(); width *= 2) {
-      const auto& prev = levels_.back();
-      std::vector<long> level(levels_[0].size() - width + 1);
-      for (std::size_t i = 0; i < level.size(); ++i) {
-        level[i] = std::max(prev[i], prev[i + width / 2]);
-      }
-      levels_.push_back(std::move(level));
-    }
-  }
-  // Maximum of [begin, end); -1 for an empty range.
-  long query(std::size_t begin, std::size_t end) const {
-    if (begin >= end) {
-      return -1;
-    }
-    std::size_t k = 0;
-    while ((std::size_t{2} << k) <= end - begin) {
-      ++k;
-    }
-    return std::max(levels_[k][begin], levels_[k][end - (std::size_t{1} << k)]);
-  }
-
- private:
-  std::vector<std::vector<long>> levels_;
-};
 
 }  // namespace
 
@@ -108,39 +79,34 @@ void DirectoryScan::findSideFiles(const std::vector<Item>& items) {
   if (notes_.empty()) {
     return;
   }
-  // Positions of the listing sorted by name bytes; a name prefix is a contiguous range.
-  std::vector<std::size_t> sorted(items.size());
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
-    sorted[i] = i;
+  // Every note by its base name ("Memo." for Memo.wav; bases end with the '.' of ".wav").
+  std::unordered_map<std::string_view, std::size_t> byBase;
+  byBase.reserve(notes_.size() * 2);
+  for (std::size_t i = 0; i < notes_.size(); ++i) {
+    byBase.emplace(std::string_view(notes_[i].name).substr(0, notes_[i].name.size() - 3), i);
   }
-  std::sort(sorted.begin(), sorted.end(),
-            [&](std::size_t a, std::size_t b) { return items[a].name < items[b].name; });
-  std::vector<long> candidate(sorted.size());
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
-    const Item& item = items[sorted[i]];
-    const bool sideFile = !item.isDirectory && !endsWithIgnoringCase(item.name, "alm", 3) &&
-                          !endsWithIgnoringCase(item.name, "wav", 3);
-    candidate[i] = sideFile ? static_cast<long>(sorted[i]) : -1;
-  }
-  const RangeMax lastEnumerated(std::move(candidate));
-  auto lowerBound = [&](const std::string& key) {
-    return static_cast<std::size_t>(
-        std::lower_bound(sorted.begin(), sorted.end(), key,
-                         [&](std::size_t a, const std::string& k) { return items[a].name < k; }) -
-        sorted.begin());
-  };
-  for (Note& note : notes_) {
-    const std::string base = note.name.substr(0, note.name.size() - 3);  // ends with '.'
-    const std::string alarmName = base + "alm";
-    const std::size_t alarmAt = lowerBound(alarmName);
-    note.hasAlarmFile = alarmAt < sorted.size() && items[sorted[alarmAt]].name == alarmName &&
-                        !items[sorted[alarmAt]].isDirectory;
-    // Names beginning with base: from base up to base with its final '.' raised to '/', a
-    // character no file name holds.
-    const std::string end = base.substr(0, base.size() - 1) + '/';
-    const long companion = lastEnumerated.query(lowerBound(base), lowerBound(end));
-    if (companion >= 0) {
-      note.companionName = items[static_cast<std::size_t>(companion)].name;
+  // A file belongs to the note whose base is a prefix of its name ending at one of its full
+  // stops: looking up each such prefix visits every name once. Items come in enumeration
+  // order, so the last companion found is the last one enumerated.
+  for (const Item& item : items) {
+    if (item.isDirectory) {
+      continue;
+    }
+    const bool alarm = endsWithIgnoringCase(item.name, "alm", 3);
+    const bool wave = endsWithIgnoringCase(item.name, "wav", 3);
+    const std::string_view name(item.name);
+    for (std::size_t dot = name.find('.'); dot != std::string_view::npos;
+         dot = name.find('.', dot + 1)) {
+      const auto found = byBase.find(name.substr(0, dot + 1));
+      if (found == byBase.end()) {
+        continue;
+      }
+      Note& note = notes_[found->second];
+      if (alarm && name.size() == dot + 4 && name.substr(dot + 1) == "alm") {
+        note.hasAlarmFile = true;
+      } else if (!alarm && !wave) {
+        note.companionName = item.name;
+      }
     }
   }
 }

@@ -13,7 +13,7 @@ namespace qp {
 // Side files of a note are the files whose names begin with the note's base name (the name
 // without its last three characters, "Memo." for "Memo.wav"): the alarm file is base + "alm";
 // the companion is the last one enumerated whose name does not end in "alm" or "wav". Found
-// with one sort of the listing: O(n log n) for n entries, whatever the number of notes.
+// through a table of the notes' base names: linear in the length of the listing.
 class DirectoryScan {
  public:
   struct Note {

@@ -143,11 +143,18 @@ void NoteList::order(std::vector<NoteEntry>& notes) const {
   auto sortBy = [&](auto less) { std::stable_sort(positions.begin(), positions.end(), less); };
   switch (sortOrder_) {
     case SortOrder::OldestFirst:
-      sortBy([&](std::size_t a, std::size_t b) { return notes[a].writeTime < notes[b].writeTime; });
+    case SortOrder::NewestFirst: {
+      std::vector<std::uint64_t> times(notes.size());
+      for (std::size_t i = 0; i < notes.size(); ++i) {
+        times[i] = notes[i].writeTime;
+      }
+      if (sortOrder_ == SortOrder::OldestFirst) {
+        sortBy([&](std::size_t a, std::size_t b) { return times[a] < times[b]; });
+      } else {
+        sortBy([&](std::size_t a, std::size_t b) { return times[a] > times[b]; });
+      }
       break;
-    case SortOrder::NewestFirst:
-      sortBy([&](std::size_t a, std::size_t b) { return notes[a].writeTime > notes[b].writeTime; });
-      break;
+    }
     case SortOrder::Alphabetical: {
       std::vector<std::wstring> keys(notes.size());
       for (std::size_t i = 0; i < notes.size(); ++i) {

@@ -195,6 +195,20 @@ TEST_F(NoteListTest, TheLastEnumeratedSideFileIsTheCompanion) {
             (work_ / expected).string());
 }
 
+TEST_F(NoteListTest, AnAlarmFileBelongsToTheNoteOfItsExactBaseName) {
+  writeFileAt(work_ / "Memo.wav", 4);
+  writeFileAt(work_ / "Memo.part.wav", 4);
+  saveOneTimeAlarm("Memo.part.wav", 1);
+  writeFileAt(work_ / "Memo.ALM", 244);  // not "alm": no alarm, and no companion either
+  list_.load(work_.string());
+  const NoteEntry* memo = list_.findByPath((work_ / "Memo.wav").string());
+  const NoteEntry* part = list_.findByPath((work_ / "Memo.part.wav").string());
+  EXPECT_FALSE(memo->hasAlarm());
+  EXPECT_EQ(memo->companionPath, "");
+  EXPECT_TRUE(part->hasAlarm());
+  EXPECT_EQ(part->alarmPath, (work_ / "Memo.part.alm").string());
+}
+
 TEST_F(NoteListTest, DisplayAndPlainNames) {
   writeFileAt(work_ / "QP_x.wav", 4, kBaseTime + 3723);
   writeFileAt(work_ / "qp_x.wav", 4);
