@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "dsp/CSampleQueue.h"
 
 namespace qp::dsp {
@@ -57,6 +59,35 @@ TEST(CSampleQueue, PopFromEmptyYieldsZeroWithoutChangingTheCount) {
   CSampleQueue uninitialised;
   EXPECT_FALSE(uninitialised.Push(1.0f));
   EXPECT_FALSE(q.Init(-1));
+}
+
+TEST(CSampleQueue, AProducerAndAConsumerThreadSeeEveryValueInOrder) {
+  CSampleQueue q;
+  q.Init(16);
+  constexpr int kValues = 20000;
+  std::thread producer([&q] {
+    for (int i = 0; i < kValues;) {
+      if (q.Push(static_cast<float>(i))) {
+        ++i;
+      } else {
+        std::this_thread::yield();
+      }
+    }
+  });
+  int next = 0;
+  while (next < kValues) {
+    const int count = q.Count();
+    ASSERT_GE(count, 0);
+    ASSERT_LE(count, q.Size());
+    if (!q.IsEmpty()) {
+      ASSERT_EQ(q.Pop(), static_cast<float>(next));
+      ++next;
+    } else {
+      std::this_thread::yield();
+    }
+  }
+  producer.join();
+  EXPECT_TRUE(q.IsEmpty());
 }
 
 }  // namespace
