@@ -67,8 +67,8 @@ void CRecom::BuildTables() {
     m_post[2 * k + 1] = scale * std::sin(theta);
   }
   m_bandSamples.assign(K, 0.0f);
-  m_specRe.assign(K, 0.0f);
-  m_specIm.assign(K, 0.0f);
+  m_binRe.assign(K, 0.0f);
+  m_binIm.assign(K, 0.0f);
   m_vRe.assign(K, 0.0f);
   m_vIm.assign(K, 0.0f);
 }
@@ -114,8 +114,8 @@ void CRecom::SynthesizeFrame(float* out) {
   }
   const float* eRe = m_modRe.data() + static_cast<std::size_t>(m_j) * m_K;
   const float* eIm = m_modIm.data() + static_cast<std::size_t>(m_j) * m_K;
-  float* wRe = m_specRe.data();
-  float* wIm = m_specIm.data();
+  float* wRe = m_binRe.data();
+  float* wIm = m_binIm.data();
   const int* reversed = m_fft.BitReversed();
   for (int k = 0; k < m_K; ++k) {
     wRe[reversed[k]] = x[k] * eRe[k];

@@ -55,8 +55,8 @@ class CRecom {
   std::vector<float> m_modIm;
   std::vector<float> m_post;  // u[k] / m_K (the inverse FFT's 1/m_K), interleaved re/im
   std::vector<float> m_bandSamples;
-  std::vector<float> m_specRe;  // W then Z, real parts
-  std::vector<float> m_specIm;  // W then Z, imaginary parts
+  std::vector<float> m_binRe;  // W then Z, real parts
+  std::vector<float> m_binIm;  // W then Z, imaginary parts
   std::vector<float> m_vRe;
   std::vector<float> m_vIm;
   CFFT m_fft;

@@ -67,8 +67,8 @@ void CSplit::BuildTables() {
   }
   m_sumRe.assign(K, 0.0f);
   m_sumIm.assign(K, 0.0f);
-  m_specRe.assign(K, 0.0f);
-  m_specIm.assign(K, 0.0f);
+  m_binRe.assign(K, 0.0f);
+  m_binIm.assign(K, 0.0f);
 }
 
 bool CSplit::Analyze(const float*& in, int& count, int stride) {
@@ -116,8 +116,8 @@ void CSplit::AnalyzeFrame() {
       im[k] += d[k + j + m_K] * hIm[k + j + m_K];
     }
   }
-  float* xRe = m_specRe.data();
-  float* xIm = m_specIm.data();
+  float* xRe = m_binRe.data();
+  float* xIm = m_binIm.data();
   const float* t = m_twiddle.data();
   const int* reversed = m_fft.BitReversed();
   for (int k = 0; k < m_K; ++k) {

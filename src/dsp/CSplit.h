@@ -57,8 +57,8 @@ class CSplit {
   std::vector<float> m_demodIm;  // Im D[j][k]
   std::vector<float> m_sumRe;    // A[k] real parts
   std::vector<float> m_sumIm;    // A[k] imaginary parts
-  std::vector<float> m_specRe;   // X then Y, real parts
-  std::vector<float> m_specIm;   // X then Y, imaginary parts
+  std::vector<float> m_binRe;    // X then Y, real parts
+  std::vector<float> m_binIm;    // X then Y, imaginary parts
   std::unique_ptr<CDelayRing> m_ring;
   CFFT m_fft;
   CSampleQueue* const* m_bands = nullptr;
