@@ -12,6 +12,7 @@
 #include <map>
 #include <numbers>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -116,12 +117,22 @@ class CollectingReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       const auto it = run.counters.find("x_realtime");
-      if (it != run.counters.end() && run.run_type == Run::RT_Iteration) {
+      if (it == run.counters.end()) {
+        continue;
+      }
+      // With --benchmark_repetitions the median stands for the label; otherwise the run.
+      if (run.run_type == Run::RT_Iteration && medians_.count(run.report_label) == 0) {
         figures()[run.report_label] = it->second.value;
+      } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        figures()[run.report_label] = it->second.value;
+        medians_.insert(run.report_label);
       }
     }
     ConsoleReporter::ReportRuns(runs);
   }
+
+ private:
+  std::set<std::string> medians_;
 };
 
 void printRatios() {
