@@ -1,14 +1,14 @@
-// quillophone-cli play FILE: plays a 16-bit note through the default sink.
-#include <chrono>
+// quillophone-cli play NOTE... [--speed S] [--from F] [--to F] [--scan] [--continuous]: plays
+// one note, or several in sequence, through the playback controller on the default sink,
+// showing the countdown on the terminal. --from/--to stand for the graph's selection
+// (fractions of each note), --speed for the speed slider (-19 .. 19).
 #include <cstdio>
-#include <cstring>
-#include <thread>
-#include <vector>
+#include <optional>
 
-#include "audio/BufferSizing.h"
-#include "audio/PlaybackDevice.h"
+#include "audio/PlaybackController.h"
 #include "audio/WaveFileReader.h"
 #include "cli/CliArgs.h"
+#include "cli/CliAudioUi.h"
 #include "cli/CliVerb.h"
 #include "cli/Terminal.h"
 #include "platform/PulseAudioBackend.h"
@@ -16,86 +16,80 @@
 namespace qp::cli {
 namespace {
 
-constexpr const char* kUsage = "play FILE";
+constexpr const char* kUsage =
+    "play NOTE... [--speed S] [--from F] [--to F] [--scan] [--continuous]";
 
-// Waits until the sink has finished with the buffer; false when a stop came first.
-bool awaitFree(PlaybackDevice& device, AudioBuffer& buffer, Terminal& terminal) {
-  while (!device.unprepare(buffer)) {
-    if (terminal.stopRequested()) {
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+// The refusals the program gives before anything plays, with the reader's error code.
+int checkNote(const std::string& path) {
+  WaveFileReader reader;
+  if (!reader.open(path)) {
+    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
+    return kExitUserError;
   }
-  return true;
+  if (reader.format().wBitsPerSample != 16 || reader.format().nChannels == 0 ||
+      reader.format().nChannels > 2) {
+    return userError("Only 16-bit wave files can be played.");
+  }
+  return kExitOk;
 }
 
-void showRemaining(Terminal& terminal, const WaveFileReader& reader) {
-  const double left = static_cast<double>(reader.dataSize() - reader.position()) /
-                      std::max<std::uint32_t>(reader.format().nAvgBytesPerSec, 1);
-  char text[64];
-  std::snprintf(text, sizeof text, "Playing: %.1f s left (Ctrl-C stops)", left);
-  terminal.progress(text);
-}
+struct PlayOptions {
+  std::optional<long> speed;
+  std::optional<double> from;
+  std::optional<double> to;
+};
 
-void playLoop(PlaybackDevice& device, WaveFileReader& reader, std::uint32_t chunk,
-              Terminal& terminal) {
-  std::vector<std::uint8_t> block(chunk);
-  int index = 0;
-  bool stopped = false;
-  while (!stopped) {
-    const std::uint32_t n = reader.read(block.data(), chunk);
-    if (n == 0) {
-      break;
-    }
-    AudioBuffer& buffer = *device.buffer(index);
-    if (!awaitFree(device, buffer, terminal)) {
-      stopped = true;
-      break;
-    }
-    std::memcpy(buffer.data(), block.data(), n);
-    buffer.setLength(n);
-    device.prepare(buffer);
-    device.write(buffer);
-    index = (index + 1) % device.count();
-    showRemaining(terminal, reader);
-  }
-  for (int i = 0; i < device.count() && !stopped; ++i) {
-    stopped = !awaitFree(device, *device.buffer(i), terminal);
-  }
+bool parsePlay(CliArgs& parsed, const std::vector<std::string>& args, PlayOptions& options) {
+  return parsed.parse(args, {"speed", "from", "to"}, {"scan", "continuous"}) &&
+         parsed.intValue("speed", -19, 19, options.speed) &&
+         parsed.doubleValue("from", 0.0, 1.0, options.from) &&
+         parsed.doubleValue("to", 0.0, 1e6, options.to);
 }
 
 int runPlay(const std::vector<std::string>& args) {
   CliArgs parsed;
-  if (!parsed.parse(args, {})) {
+  PlayOptions options;
+  if (!parsePlay(parsed, args, options)) {
     return usageError(parsed.error(), kUsage);
   }
-  if (parsed.positional().size() != 1) {
-    return usageError("play takes one file", kUsage);
+  if (parsed.positional().empty()) {
+    return usageError("play takes one or more notes", kUsage);
   }
-  WaveFileReader reader;
-  if (!reader.open(parsed.positional()[0])) {
-    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
-    return kExitUserError;
+  for (const std::string& path : parsed.positional()) {
+    if (const int code = checkNote(path); code != kExitOk) {
+      return code;
+    }
   }
-  const WaveFormat format = reader.format();
-  if (format.wBitsPerSample != 16 || format.nChannels == 0) {
-    return userError("Only 16-bit wave files can be played.");
+  CliUiServices ui;
+  CliAudioWindow window;
+  window.notes = parsed.positional();
+  for (std::size_t i = 0; i < window.notes.size(); ++i) {
+    window.selected.push_back(i);
   }
-  const std::uint32_t chunk =
-      BufferSizing::playbackChunkBytes(format.nSamplesPerSec, format.nChannels);
+  window.selection =
+      selectionOf(options.from ? &*options.from : nullptr, options.to ? &*options.to : nullptr);
   PulseAudioBackend backend;
-  PlaybackDevice device(backend);
-  device.setBufferCount(BufferSizing::kPlaybackBuffers);
-  device.configure(format, 2 * chunk);
-  if (!device.open(format)) {
-    return userError("Unable to open the speakers.");
+  PlaybackController controller(backend, ui, window);
+  controller.setSpeed(static_cast<int>(options.speed.value_or(0)));
+  controller.setContinuous(parsed.has("continuous"));
+  if (parsed.has("scan")) {
+    controller.playAll(true);
+  } else {
+    controller.play();
   }
-  device.resetEvent();
   Terminal terminal(false);
-  playLoop(device, reader, chunk, terminal);
-  device.reset();
-  device.close();
-  return kExitOk;
+  const auto showCountdown = [&] {
+    const std::size_t note = window.current();
+    terminal.progress("Playing " + window.noteDisplayName(note) + ": " +
+                      std::to_string(window.time()) + " s left (Ctrl-C stops)");
+  };
+  const bool finished = ui.runUntil(
+      [&] { return !controller.playing() && !controller.inSequence(); }, terminal, showCountdown);
+  if (!finished) {
+    controller.stopControl();
+  }
+  terminal.finish();
+  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
 }
 
 const CliVerbRegistration kPlay({"play", kUsage, &runPlay});

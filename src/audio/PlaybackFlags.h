@@ -1,0 +1,24 @@
+#pragma once
+
+#include <atomic>
+
+namespace qp {
+
+// The flags the UI thread and the playback thread share. The UI thread writes them; the
+// thread reads them once per chunk and clears the one-shot requests after acting on them.
+struct PlaybackFlags {
+  std::atomic<bool> run{false};
+  std::atomic<bool> paused{false};
+  std::atomic<int> speed{0};  // speed position -19 .. 19, 0 = normal
+  std::atomic<bool> continuous{false};
+  std::atomic<bool> inSequence{false};
+  // One-shot requests.
+  std::atomic<bool> jumpForward{false};
+  std::atomic<bool> jumpBack{false};
+  std::atomic<bool> goToStart{false};
+  // Held "Push and Hold" buttons.
+  std::atomic<bool> fastForwardHold{false};
+  std::atomic<bool> fastReverseHold{false};
+};
+
+}  // namespace qp

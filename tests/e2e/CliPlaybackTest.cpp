@@ -1,0 +1,86 @@
+// Playing through the playback controller of quillophone-cli on the test sound server: what
+// arrives at the null sink, heard back through its monitor.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "audio/WaveFileReader.h"
+#include "audio/WaveFileWriter.h"
+#include "support/ProcessRunner.h"
+#include "support/SignalGenerators.h"
+#include "support/TempDir.h"
+
+namespace qp {
+namespace {
+
+using test::runCommand;
+using test::shellQuote;
+
+class CliPlaybackTest : public testing::Test {
+ protected:
+  std::string toneNote(const std::string& name, double seconds) {
+    const std::string path = dir_.file(name);
+    WaveFileWriter writer;
+    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(1, 11025, 16)));
+    const auto bytes =
+        test::toBytes(test::sine(700, 11025, static_cast<std::size_t>(11025 * seconds), 12000));
+    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    return path;
+  }
+  // Seconds of loud sound (above 3000) from the first loud sample to the last one.
+  double loudSeconds(const std::string& heard) {
+    WaveFileReader reader;
+    EXPECT_TRUE(reader.open(heard));
+    std::vector<std::uint8_t> bytes(reader.dataSize());
+    reader.read(bytes.data(), reader.dataSize());
+    const auto samples = test::fromBytes(bytes);
+    std::size_t first = samples.size(), last = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+      if (std::abs(samples[i]) > 3000) {
+        first = std::min(first, i);
+        last = i;
+      }
+    }
+    return first < last ? static_cast<double>(last - first) / 22050.0 : 0.0;
+  }
+  // Runs the play command while the sink's monitor is recorded for listenSeconds.
+  test::ProcessResult playListening(const std::string& playArgs, double listenSeconds,
+                                    const std::string& heard) {
+    return runCommand("PULSE_SOURCE=qp_sink.monitor " + cli_ + " record " + shellQuote(heard) +
+                      " --seconds " + std::to_string(listenSeconds) +
+                      " </dev/null >/dev/null & rec=$!; sleep 0.3; " + cli_ + " play " + playArgs +
+                      "; code=$?; wait $rec; echo $code");
+  }
+  test::TempDir dir_;
+  const std::string cli_ = test::cliCommand();
+};
+
+TEST_F(CliPlaybackTest, ASelectionArrivesAtTheSinkWithItsLength) {
+  const std::string note = toneNote("tone.wav", 4.0);
+  const std::string heard = dir_.file("heard.wav");
+  const auto r = playListening(shellQuote(note) + " --from 0.25 --to 0.5", 2.5, heard);
+  EXPECT_EQ(r.out, "0\n") << r.err;
+  EXPECT_NEAR(loudSeconds(heard), 1.0, 0.1);
+}
+
+TEST_F(CliPlaybackTest, SeveralNotesPlayInSequenceAndFasterAtASpeedPosition) {
+  const std::string a = toneNote("a.wav", 1.0);
+  const std::string b = toneNote("b.wav", 1.0);
+  const std::string heard = dir_.file("heard.wav");
+  const auto r = playListening(shellQuote(a) + " " + shellQuote(b) + " --speed -19", 2.5, heard);
+  EXPECT_EQ(r.out, "0\n") << r.err;
+  // Two notes of 1 s at twice the speed, with the priming silence of the second between.
+  const double seconds = loudSeconds(heard);
+  EXPECT_GT(seconds, 0.9);
+  EXPECT_LT(seconds, 1.5);
+}
+
+TEST_F(CliPlaybackTest, BadOptionsAreUsageErrors) {
+  const std::string note = toneNote("tone.wav", 0.5);
+  EXPECT_EQ(runCommand(cli_ + " play " + shellQuote(note) + " --speed 20").exitCode, 2);
+  EXPECT_EQ(runCommand(cli_ + " play " + shellQuote(note) + " --from 1.5").exitCode, 2);
+  EXPECT_EQ(runCommand(cli_ + " play").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace qp
