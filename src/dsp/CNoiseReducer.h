@@ -35,7 +35,8 @@ class CNoiseReducer {
   void SetChannel(int offset, int stride);
   // Processes the channel of in[0 .. inCount) and writes at most outCapacity interleaved
   // floats to out (its own channel only). Returns the interleaved floats written; samples
-  // without room are held (up to 4100 of them) and written first by the next call.
+  // without room are held (up to 4100 of them) and written first by the next call. Above
+  // 24000 Hz the channel's floats of `in` are overwritten (decimated in place).
   int Process(float* in, int inCount, float* out, int outCapacity);
 
   int Rate() const { return m_rate; }

@@ -77,7 +77,7 @@ bool CSplit::Analyze(const float*& in, int& count, int stride) {
     return false;
   }
   CSampleQueue& first = *m_bands[0];
-  while (!first.IsFull() && count > 0) {
+  while (!first.IsFull() && count > 0 && stride > 0) {
     if (m_countdown == 0) {
       m_countdown = m_N;
     }
