@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace qp {
+
+// Puts an edited note's new file in the old file's place. The new file takes the old file's
+// permission bits, owner (where allowed) and access and modification times, reaches the disk,
+// and is then renamed over the old path in one step, so that either the old or the new note
+// is there at every moment. Both paths must be on one file system (the same folder).
+struct NoteReplacement {
+  // True when the new file now stands at oldPath. On failure the old note is left as it was
+  // and the new file is removed.
+  static bool replace(const std::string& newPath, const std::string& oldPath);
+};
+
+}  // namespace qp
