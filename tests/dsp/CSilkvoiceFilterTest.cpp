@@ -2,6 +2,7 @@
 // independence from how the stream is cut into blocks, 8-bit and stereo streams.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -169,6 +170,47 @@ TEST(CSilkvoiceFilter, StereoChannelsAreProcessedSeparately) {
     ASSERT_EQ(s[2 * i + 1], 0) << i;
   }
   EXPECT_TRUE(test::sameSamples(m, leftOut));
+}
+
+TEST(CSilkvoiceFilter, BurstsPassWhileTheBackgroundIsPressedDown) {
+  for (const std::uint32_t rate : {8000u, 22050u, 44100u}) {
+    SCOPED_TRACE(std::to_string(rate) + " Hz");
+    const std::size_t count = rate * 6;
+    std::vector<std::int16_t> in = test::noise(count, 300.0, 11);
+    const std::vector<std::int16_t> tone = test::sine(1000, rate, count, 8000.0);
+    const std::size_t period = rate * 3 / 4;
+    const std::size_t burst = rate / 4;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (i % period < burst) {
+        in[i] = static_cast<std::int16_t>(in[i] + tone[i]);
+      }
+    }
+    const std::vector<std::int16_t> out =
+        test::fromBytes(runFilter(rate, 16, 1, test::toBytes(in), {4000}));
+    // The chain's lag: 2 M - N at the bank's rate (times 3 above 24000 Hz, plus the
+    // converter's own delay).
+    const std::size_t delay = rate == 8000 ? 120 : rate == 22050 ? 240 : 743;
+    double burstIn = 0, burstOut = 0, gapIn = 0, gapOut = 0;
+    for (std::size_t i = 2 * rate; i + delay < out.size(); ++i) {
+      const std::size_t phase = i % period;
+      const double x = in[i];
+      const double y = out[i + delay];
+      if (phase > rate / 10 && phase < burst - rate / 20) {
+        burstIn += x * x;
+        burstOut += y * y;
+      } else if (phase > burst + rate / 5 && phase < period - rate / 20) {
+        gapIn += x * x;
+        gapOut += y * y;
+      }
+    }
+    const double burstDb = 10.0 * std::log10(burstOut / burstIn);
+    const double gapDb = 10.0 * std::log10(gapOut / gapIn);
+    EXPECT_GT(burstDb, -2.0);
+    EXPECT_LT(gapDb, -12.0);
+    if (burstDb <= -2.0 || gapDb >= -12.0) {
+      ADD_FAILURE() << test::writeFailureWavs("silkvoice-bursts", in, out, rate);
+    }
+  }
 }
 
 TEST(CSilkvoiceFilter, TrailingBytesThatMakeNoSampleAreNotReturned) {
