@@ -15,6 +15,8 @@ packages=(
   qt6-base-dev libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libmp3lame0
   # tests: independent readers and makers of audio files, a display server
   sox libsox-fmt-base ffmpeg python3 xvfb xauth procps
+  # reference MP3 encoder program for the export benchmark
+  lame
 )
 
 missing=()

@@ -37,6 +37,12 @@ const StringResource kEnglish[] = {
      "The note can not be moved because a note with the same name already exists in the "
      "folder."},
     {56, "          Tolvane Quillophone \n Push and Hold for quick record"},
+    // E-mail.
+    {78, "Tolvane Quillophone Message"},
+    {79,
+     "Sending e-mail from Quillophone is not supported by your e-mail program, or your e-mail "
+     "needs to be configured to work with Quillophone.\n\nPress the \"Help\" button if you want "
+     "help configuring your e-mail to work with Quillophone."},
     // Recording quality.
     {80, "Low"},
     {81, "Medium"},
@@ -62,7 +68,20 @@ const StringResource kEnglish[] = {
     {101, "You must specify at least one day of the week."},
     {102, "You must specify at least one month."},
     {105, "Do you want to erase all recorded notes?"},
+    // Export formats and their credit lines.
+    {119,
+     "MP3 encoding by the LAME encoder library (libmp3lame), used under the GNU Lesser General "
+     "Public License."},
+    {120,
+     "WMA conversion by the FFmpeg libraries (libavformat, libavcodec, libswresample), used "
+     "under the GNU Lesser General Public License."},
+    {121, "WMA File (Best Quality)"},
+    {122, "WMA File (Smallest File)"},
+    {123, "WMA File"},
+    {124, "MP3 File"},
     {130, "The name is too long."},
+    // Dropped files.
+    {131, "You already have a note with this name: %s\n\nDo you want to replace it?"},
     // Folder and note dialogs.
     {135, "Sort Order"},
     {136, "Options:"},
@@ -70,6 +89,11 @@ const StringResource kEnglish[] = {
     {139, "Alphabetical"},
     {142, "Oldest First"},
     {143, "Newest First"},
+    // The body paragraph of e-mailed notes.
+    {144,
+     "This message holds a voice note recorded with Tolvane Quillophone. Open the attachment to "
+     "play it with your media player. If it does not play, a free "
+     "player can be downloaded from the Tolvane Electronics web page."},
     {145, "Alarm Date"},
     {148, "Erase Note"},
     {149, "Move Notes"},
