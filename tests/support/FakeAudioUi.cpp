@@ -6,6 +6,7 @@ namespace qp::test {
 
 void FakeUiServices::postToUi(std::function<void()> task) {
   std::lock_guard lock(mutex_);
+  ++posted;
   tasks_.push_back(std::move(task));
   cv_.notify_all();
 }

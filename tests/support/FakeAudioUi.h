@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -29,6 +30,7 @@ class FakeUiServices final : public UiServices {
   bool runUntil(const std::function<bool()>& done,
                 std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+  std::atomic<int> posted{0};  // tasks posted so far, from any thread
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   bool answerYes = true;

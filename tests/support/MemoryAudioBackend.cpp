@@ -53,6 +53,8 @@ class MemoryInPort final : public WaveInPort {
       if (state_->capturePosition < source.size()) {
         state_->capturePosition += queue_.fill(source.data() + state_->capturePosition,
                                                source.size() - state_->capturePosition);
+      } else if (state_->stallAfterSource) {
+        return;
       } else {
         queue_.fill(nullptr, 1 << 20);
       }
@@ -118,6 +120,11 @@ void MemoryAudioBackend::setStallCapture(bool stall) {
 void MemoryAudioBackend::setStallPlayback(bool stall) {
   std::lock_guard lock(state_->mutex);
   state_->stallPlayback = stall;
+}
+
+void MemoryAudioBackend::setStallAfterSource(bool stall) {
+  std::lock_guard lock(state_->mutex);
+  state_->stallAfterSource = stall;
 }
 
 void MemoryAudioBackend::setRefuseOpen(int result) {

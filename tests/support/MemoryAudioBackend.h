@@ -20,6 +20,7 @@ class MemoryAudioBackend final : public AudioBackend {
     std::size_t capturePosition = 0;
     std::vector<std::uint8_t> played;
     bool stallCapture = false;
+    bool stallAfterSource = false;  // no silence after the source: buffers stop completing
     bool stallPlayback = false;
     int refuseOpen = 0;  // result code returned by open; 0 accepts
     int inputOpens = 0;
@@ -33,6 +34,9 @@ class MemoryAudioBackend final : public AudioBackend {
 
   void setCaptureSource(std::vector<std::uint8_t> bytes);
   void setStallCapture(bool stall);
+  // Once the source is used up, capture buffers stop completing instead of filling with
+  // silence.
+  void setStallAfterSource(bool stall);
   void setStallPlayback(bool stall);
   void setRefuseOpen(int result);
   std::vector<std::uint8_t> played() const;
