@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/SettingsStore.h"
+#include "export/CExportFormats.h"
+#include "library/NoteList.h"
+
+namespace qp {
+
+// What a note carries when it is dragged out of the notes list. The window offers both texts
+// for the file and starts the drag with copy, move and link allowed; after a move it removes
+// the note from the list without erasing any file (the target has taken it) and rebuilds.
+struct DragData {
+  std::string file;              // the file handed over
+  std::string uriList;           // text/uri-list: "file://..." CRLF
+  std::string gnomeCopiedFiles;  // x-special/gnome-copied-files: "copy\nfile://..."
+};
+
+// The drag side of the notes list: the file a drag hands over (the note, or its companion made
+// ahead of time in the DragFormat setting), making and deleting companions. Conversions block
+// the caller. Not thread-safe.
+class NoteTransfer {
+ public:
+  // formats may be null (no conversion component). Both must outlive the object.
+  NoteTransfer(const SettingsStore& settings, CExportFormats* formats);
+
+  // DragFormat (0 wave, 1 WMA, 3 MP3); missing means 0.
+  std::int32_t dragFormat() const;
+
+  // When DragFormat is not 0, converts the note at index into its companion (the note's path
+  // without ".wav" plus the format's extension) and records it in the list. True when made.
+  bool makeCompanion(NoteList& list, std::size_t index);
+
+  // The file a drag of the note at index hands over: the wave file when DragFormat is 0;
+  // otherwise the existing companion, else a companion made now (recorded in the list), else
+  // the wave file when that conversion fails. Empty when there is no note at index.
+  std::string dragFile(NoteList& list, std::size_t index);
+
+  // The data offered for one file.
+  static DragData dragData(const std::string& file);
+  // "file://" URI of an absolute path, with every byte outside the unreserved set and "/"
+  // percent-encoded.
+  static std::string fileUri(const std::string& path);
+
+  // Deletes the companion of every note of every folder (DragFormat changed). list is reused
+  // to load each folder.
+  static void deleteCompanions(NoteList& list, const std::vector<std::string>& folderPaths);
+
+ private:
+  const SettingsStore& settings_;
+  CExportFormats* formats_;
+};
+
+}  // namespace qp

@@ -1,0 +1,119 @@
+#include "platform/XdgEmailComposer.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+extern char** environ;
+
+namespace qp {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private directory holding attachment files under their display names.
+class NamedCopies {
+ public:
+  NamedCopies() = default;
+  ~NamedCopies() {
+    if (!dir_.empty()) {
+      std::error_code ec;
+      fs::remove_all(dir_, ec);
+    }
+  }
+  NamedCopies(const NamedCopies&) = delete;
+  NamedCopies& operator=(const NamedCopies&) = delete;
+
+  // The path to hand over for the attachment; its own path when no copy is needed or possible.
+  std::string pathFor(const MailAttachment& a, std::size_t index) {
+    if (a.name.empty() || fs::path(a.path).filename() == a.name ||
+        a.name.find('/') != std::string::npos || !makeDir()) {
+      return a.path;
+    }
+    const fs::path sub = dir_ / std::to_string(index);
+    const fs::path named = sub / a.name;
+    std::error_code ec;
+    fs::create_directory(sub, ec);
+    fs::create_hard_link(a.path, named, ec);
+    if (ec) {
+      ec.clear();
+      fs::copy_file(a.path, named, ec);
+    }
+    return ec ? a.path : named.string();
+  }
+
+ private:
+  bool makeDir() {
+    if (dir_.empty()) {
+      const char* tmp = std::getenv("TMPDIR");
+      std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quillophone-mail-XXXXXX";
+      if (::mkdtemp(pattern.data())) {
+        dir_ = pattern;
+      }
+    }
+    return !dir_.empty();
+  }
+
+  fs::path dir_;
+};
+
+}  // namespace
+
+std::string XdgEmailComposer::findProgram() {
+  const char* path = std::getenv("PATH");
+  std::string dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::size_t start = 0;
+  while (start <= dirs.size()) {
+    const std::size_t end = std::min(dirs.find(':', start), dirs.size());
+    const std::string dir = dirs.substr(start, end - start);
+    const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/xdg-email";
+    if (::access(candidate.c_str(), X_OK) == 0) {
+      return candidate;
+    }
+    start = end + 1;
+  }
+  return std::string();
+}
+
+bool XdgEmailComposer::available() const {
+  return !findProgram().empty();
+}
+
+MailComposer::Result XdgEmailComposer::send(const MailMessage& message) {
+  const std::string program = findProgram();
+  if (program.empty()) {
+    return Result::Failed;
+  }
+  NamedCopies copies;
+  std::vector<std::string> args = {program,         "--utf8", "--subject",
+                                   message.subject, "--body", message.body};
+  for (std::size_t i = 0; i < message.attachments.size(); ++i) {
+    args.push_back("--attach");
+    args.push_back(copies.pathFor(message.attachments[i], i));
+  }
+  std::vector<char*> argv;
+  for (std::string& arg : args) {
+    argv.push_back(arg.data());
+  }
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+    return Result::Failed;
+  }
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) {
+      return Result::Failed;
+    }
+  }
+  if (WIFSIGNALED(status)) {
+    return Result::Cancelled;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Result::Sent : Result::Failed;
+}
+
+}  // namespace qp

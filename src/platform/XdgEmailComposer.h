@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "library/MailComposer.h"
+
+namespace qp {
+
+// The desktop's mail program through the xdg-email tool found on PATH: the compose window
+// opens with subject, body and attachments filled in. An attachment whose file name differs
+// from the name the recipient should see is handed over as a link (or copy) of that name in a
+// private temporary directory, removed when send returns.
+//
+// Results: xdg-email exiting with 0 is Sent; ended by a signal (the user interrupted it) is
+// Cancelled; any other status (no mail program configured, a failed action) is Failed.
+class XdgEmailComposer final : public MailComposer {
+ public:
+  bool available() const override;
+  Result send(const MailMessage& message) override;
+
+  // The full path of xdg-email on PATH, or empty.
+  static std::string findProgram();
+};
+
+}  // namespace qp
