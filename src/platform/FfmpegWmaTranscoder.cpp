@@ -127,6 +127,11 @@ bool WmaWriter::finish() {
 }  // namespace
 
 FfmpegWmaTranscoder::FfmpegWmaTranscoder() {
+  // The libraries' warnings about ordinary files (a wave file that is not S/PDIF data, ...)
+  // would only clutter standard error; errors are still shown.
+  if (av_log_get_level() > AV_LOG_ERROR) {
+    av_log_set_level(AV_LOG_ERROR);
+  }
   available_ = avcodec_find_encoder(AV_CODEC_ID_WMAV2) && avcodec_find_decoder(AV_CODEC_ID_WMAV2) &&
                av_guess_format("asf", nullptr, nullptr) && av_find_input_format("asf") &&
                av_find_input_format("wav");

@@ -184,6 +184,16 @@ TEST_F(CMp3EncoderTest, EncoderErrorsStopWithoutTagButCloseTheStream) {
   }
 }
 
+TEST_F(CMp3EncoderTest, FullDiskIsAFailureAndGetsNoTag) {
+  if (!std::filesystem::exists("/dev/full")) {
+    GTEST_SKIP() << "no /dev/full";
+  }
+  CMp3Encoder encoder(std::make_unique<FakeLibrary>(calls_));
+  EXPECT_FALSE(encoder.encode(note(ramp(1000)), "/dev/full"));
+  EXPECT_EQ(std::count(calls_.names.begin(), calls_.names.end(), "tag"), 0);
+  EXPECT_EQ(calls_.names.back(), "close");
+}
+
 TEST_F(CMp3EncoderTest, UnreadableSourceOrTargetFailsBeforeTheLibrary) {
   CMp3Encoder encoder(std::make_unique<FakeLibrary>(calls_));
   EXPECT_FALSE(encoder.encode(dir_.file("missing.wav"), target_));
