@@ -114,14 +114,24 @@ bool CaptureLoop::consume(AudioBuffer& buffer, std::uint32_t bytes) {
 
 bool CaptureLoop::write(const std::uint8_t* data, std::uint32_t bytes) {
   WaveFileWriter& writer = *run_.writer;
-  const std::uint64_t room =
+  std::uint64_t room =
       run_.maxDataBytes > writer.dataBytes() ? run_.maxDataBytes - writer.dataBytes() : 0;
+  const bool limited = run_.stopAfterBytes != 0 && run_.stopAfterBytes - recorded_ <= room;
+  if (limited) {
+    room = run_.stopAfterBytes - recorded_;
+  }
   const auto take = static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, room));
-  if (writer.write(data, take) != take || writer.failed()) {
+  const std::uint32_t written = writer.write(data, take);
+  recorded_ += written;
+  if (written != take || writer.failed()) {
     end_ = CaptureEnd::WriteFailed;
     return false;
   }
-  if (take < bytes || writer.dataBytes() >= run_.maxDataBytes || writer.full()) {
+  if (limited && recorded_ >= run_.stopAfterBytes) {
+    end_ = CaptureEnd::LimitReached;
+    return false;
+  }
+  if (writer.dataBytes() >= run_.maxDataBytes || writer.full()) {
     end_ = CaptureEnd::NoteFull;
     return false;
   }

@@ -29,6 +29,7 @@ enum class CaptureEnd {
   TimedOut,         // three waits of a buffer timed out
   WriteFailed,      // the note file refused bytes (a full disk)
   NoteFull,         // the note reached the largest size the format holds
+  LimitReached,     // the asked-for length was recorded
   ButtonsReleased,  // quick recording: neither mouse button is held any more
 };
 
@@ -48,6 +49,7 @@ struct CaptureRun {
   std::uint32_t bufferWaitMs = 1000;
   int waitLimit = 3;
   std::uint64_t maxDataBytes = WaveFileWriter::kMaxDataBytes;
+  std::uint64_t stopAfterBytes = 0;  // 0: no limit
   // Quick recorder: shows the elapsed time and answers whether a mouse button is still held.
   std::function<bool(int seconds)> showQuickTime;
   // Post to the UI thread: the silence alert (at most once), and the end of a loop that the
@@ -79,6 +81,7 @@ class CaptureLoop {
   WaveformGraphFeed* graph_ = nullptr;
   int column_ = 0;
   std::uint64_t totalSamples_ = 0;
+  std::uint64_t recorded_ = 0;  // bytes this loop wrote
   std::uint64_t lastSecond_ = 0;
 };
 

@@ -174,7 +174,7 @@ bool NoteEditor::completeEdit(WaveFileWriter& writer) {
   newPath_ = writer.path();
   ok = writer.close() && ok;
   if (!ok) {
-    std::remove(newPath_.c_str());
+    NoteReplacement::removeWritten(newPath_);
     return false;
   }
   if (!NoteReplacement::replace(newPath_, oldPath_)) {

@@ -36,9 +36,15 @@ bool NoteReplacement::replace(const std::string& newPath, const std::string& old
   ok = ok && std::rename(newPath.c_str(), oldPath.c_str()) == 0;
   if (!ok) {
     diagnosticTrace("edited note could not replace " + oldPath + "; the note is unchanged");
-    std::remove(newPath.c_str());
+    removeWritten(newPath);
   }
   return ok;
+}
+
+bool NoteReplacement::removeWritten(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         std::remove(path.c_str()) == 0;
 }
 
 }  // namespace qp

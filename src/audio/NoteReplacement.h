@@ -12,6 +12,9 @@ struct NoteReplacement {
   // True when the new file now stands at oldPath. On failure the old note is left as it was
   // and the new file is removed.
   static bool replace(const std::string& newPath, const std::string& oldPath);
+  // Removes a file this program wrote (a discarded recording or copy), but only when it is a
+  // regular file: a device or anything else named by the path is never removed.
+  static bool removeWritten(const std::string& path);
 };
 
 }  // namespace qp

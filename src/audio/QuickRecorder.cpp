@@ -5,6 +5,7 @@
 #include "audio/AudioMessages.h"
 #include "audio/BufferSizing.h"
 #include "audio/NoteMetrics.h"
+#include "audio/NoteReplacement.h"
 #include "common/DiagnosticTrace.h"
 
 namespace qp {
@@ -81,6 +82,7 @@ void QuickRecorder::startThread(const std::string& folder) {
   run.bufferWaitMs = options_.bufferWaitMs;
   run.waitLimit = options_.waitLimit;
   run.maxDataBytes = options_.maxDataBytes;
+  run.stopAfterBytes = options_.stopAfterBytes;
   run.showQuickTime = [&window = window_, folder](int seconds) {
     char text[256];
     std::snprintf(text, sizeof text, "%s - %i:%02i", folder.c_str(), seconds / 60, seconds % 60);
@@ -124,9 +126,9 @@ void QuickRecorder::finish() {
     return;
   }
   if (flags_.bytesCaptured.load() < sampleRate_) {
-    std::remove(notePath_.c_str());
+    NoteReplacement::removeWritten(notePath_);
   } else if (flags_.allSilent.load() && settings_.readNumber("CheckForSilence", 1) != 0) {
-    std::remove(notePath_.c_str());
+    NoteReplacement::removeWritten(notePath_);
     suppressClick_ = true;
     noAudio_.show();
   } else {

@@ -5,6 +5,7 @@
 #include "audio/AudioMessages.h"
 #include "audio/BufferSizing.h"
 #include "audio/NoteMetrics.h"
+#include "audio/NoteReplacement.h"
 #include "common/DiagnosticTrace.h"
 
 namespace qp {
@@ -101,6 +102,7 @@ void RecordingController::startThread() {
   run.bufferWaitMs = options_.bufferWaitMs;
   run.waitLimit = options_.waitLimit;
   run.maxDataBytes = options_.maxDataBytes;
+  run.stopAfterBytes = options_.stopAfterBytes;
   run.silenceAlert = [post] { post(&RecordingController::onSilenceAlert); };
   run.endedItself = [post](CaptureEnd) { post(&RecordingController::stopRecording); };
   flags_.run.store(true);
@@ -122,6 +124,8 @@ void RecordingController::stopRecording() {
   }
   window_.skinEvent(kSkinRecordStop, 0);
   window_.recorderStateChanged(false);
+  // Whether or not the recording is kept, the user learns why it stopped.
+  reportWriteProblem();
   const bool keep = flags_.bytesCaptured.load() > recordRate_;
   if (editing_) {
     finishEdit(keep);
@@ -132,9 +136,7 @@ void RecordingController::stopRecording() {
     finishNote();
   } else {
     writer_.reset();
-    if (!notePath_.empty()) {
-      std::remove(notePath_.c_str());
-    }
+    NoteReplacement::removeWritten(notePath_);
   }
   window_.refreshNoteList(lastNotePath_);
 }
@@ -153,23 +155,19 @@ void RecordingController::finishEdit(bool keep) {
   if (!keep) {
     editor_->abandonEdit();
     writer_.reset();
-    if (!notePath_.empty()) {
-      std::remove(notePath_.c_str());
-    }
+    NoteReplacement::removeWritten(notePath_);
     return;
   }
-  reportWriteProblem();
   editor_->completeEdit(*writer_);
   writer_.reset();
   window_.refreshNoteDisplay();
 }
 
 void RecordingController::finishNote() {
-  reportWriteProblem();
   writer_->close();
   writer_.reset();
   if (flags_.allSilent.load() && settings_.readNumber("CheckForSilence", 1) != 0) {
-    std::remove(notePath_.c_str());
+    NoteReplacement::removeWritten(notePath_);
     noAudio_.show();
     return;
   }

@@ -17,7 +17,8 @@ void CliUiServices::postToUi(std::function<void()> task) {
 
 void CliUiServices::showMessage(const std::string& text) {
   ++messagesShown;
-  std::fprintf(stderr, "%s\n", text.c_str());
+  const auto replaced = replacements.find(text);
+  std::fprintf(stderr, "%s\n", (replaced != replacements.end() ? replaced->second : text).c_str());
 }
 
 bool CliUiServices::askYesNo(const std::string& /*text*/) {
@@ -63,6 +64,9 @@ void CliAudioWindow::selectOnly(std::size_t index) {
 }
 
 std::string CliAudioWindow::newNotePath() {
+  if (!fixedNewPath.empty()) {
+    return fixedNewPath;
+  }
   const std::string name = NameRules::newNoteName(static_cast<std::int64_t>(std::time(nullptr)));
   std::string path = folderForNewNotes + "/" + name + ".wav";
   for (int n = 2; std::filesystem::exists(path); ++n) {

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ class CliUiServices final : public UiServices {
 
   bool answerYes = true;
   int messagesShown = 0;
+  // Texts shown in place of the program's own (the command line's file names).
+  std::map<std::string, std::string> replacements;
   bool noAudioShown = false;
 
  private:
@@ -78,6 +81,7 @@ class CliAudioWindow final : public AudioWindow {
   std::vector<std::size_t> selected;
   GraphSelection selection;
   std::string folderForNewNotes;
+  std::string fixedNewPath;  // when set, every new file is this one (record OUT.wav)
 
  private:
   std::atomic<int> time_{0};

@@ -1,140 +1,141 @@
-// quillophone-cli record OUT.wav [--seconds S] [--quality 0|1|2]: records mono 16-bit from
-// the default source with the main recorder's buffers until S seconds, Enter or Ctrl-C.
+// quillophone-cli record [OUT.wav] [--seconds S] [--folder NAME] [--name NAME]
+//   [--quality 0|1|2] [--no-silkvoice]
+// Records through the recording controller until S seconds, Enter or Ctrl-C. Without OUT.wav
+// the recording becomes a new note filed into the folder (default DefFolder) as the program
+// files a recording, --name standing for the name dialog; the note's final path is printed.
+// With OUT.wav the sound is written to that file as it is, without noise reduction or
+// silence check, and its length is printed.
 #include <cstdio>
 #include <optional>
 
-#include "audio/AudioEvent.h"
-#include "audio/BufferSizing.h"
-#include "audio/CaptureDevice.h"
-#include "audio/NoteMetrics.h"
-#include "audio/WaveFileWriter.h"
+#include "audio/AudioMessages.h"
 #include "cli/CliArgs.h"
+#include "cli/CliAudioUi.h"
+#include "cli/CliRecorder.h"
 #include "cli/CliVerb.h"
-#include "cli/Terminal.h"
-#include "platform/PulseAudioBackend.h"
+#include "cli/LibrarySession.h"
+#include "cli/OverlaySettings.h"
+#include "common/MemorySettingsStore.h"
+#include "library/NewNoteFiler.h"
+#include "library/NoteOperations.h"
 
 namespace qp::cli {
 namespace {
 
-constexpr const char* kUsage = "record OUT.wav [--seconds S] [--quality 0|1|2]";
-constexpr const char* kMicrophoneMessage =
-    "Unable to open the microphone. This could mean that another application is already using "
-    "the microphone.";
-constexpr std::uint32_t kWaitMs = 1000;
-constexpr int kMaxTimeouts = 3;
+constexpr const char* kUsage =
+    "record [OUT.wav] [--seconds S] [--folder NAME] [--name NAME] [--quality 0|1|2] "
+    "[--no-silkvoice]";
 
-struct Recording {
-  CaptureDevice& device;
-  WaveFileWriter& writer;
-  Terminal& terminal;
-  std::uint64_t limitBytes;  // 0: no limit
-  std::string problem;
+struct RecordOptions {
+  std::optional<double> seconds;
+  std::optional<long> quality;
 };
 
-// Writes a completed buffer's bytes (up to the limit); false when the recording must end.
-bool consume(Recording& rec, const AudioBuffer& buffer) {
-  std::uint32_t bytes = buffer.bytesRecorded();
-  if (rec.limitBytes != 0) {
-    const std::uint64_t room = rec.limitBytes - rec.writer.dataBytes();
-    bytes = static_cast<std::uint32_t>(std::min<std::uint64_t>(bytes, room));
+// The name dialog answered by --name (nothing given: the dialog is cancelled).
+class CliNewNoteUi final : public NewNoteUi {
+ public:
+  CliNewNoteUi(std::string notesDirectory, std::optional<std::string> name)
+      : notesDirectory_(std::move(notesDirectory)), name_(std::move(name)) {}
+  NameNoteResult askForName(const NoteEntry& note, const std::string& currentFolder) override {
+    if (!name_) {
+      return {};
+    }
+    const auto renamed =
+        NoteOperations::renameOrMove(notesDirectory_, note, currentFolder, *name_, currentFolder);
+    if (renamed.messageId != 0) {
+      refused = renamed.messageId;
+      return {};
+    }
+    return {true, currentFolder, renamed.changed ? renamed.newPath : note.path};
   }
-  if (rec.writer.write(buffer.data(), bytes) != bytes) {
-    rec.problem = rec.writer.full() ? "The note has reached the largest size a wave file can hold."
-                                    : "Unable to write the note file. The disk may be full.";
-    return false;
+  int refused = 0;
+
+ private:
+  std::string notesDirectory_;
+  std::optional<std::string> name_;
+};
+
+void applyOptions(OverlaySettings& settings, const RecordOptions& options, bool silkvoice) {
+  if (options.quality) {
+    settings.setNumber("Quality", static_cast<std::int32_t>(*options.quality));
   }
-  return rec.limitBytes == 0 || rec.writer.dataBytes() < rec.limitBytes;
+  if (!silkvoice) {
+    settings.setNumber("Silkvoice", 0);
+  }
 }
 
-// Waits for buffer to complete; false after three silent seconds in a row.
-bool awaitBuffer(Recording& rec, const AudioBuffer& buffer) {
-  int timeouts = 0;
-  while (!buffer.done()) {
-    if (rec.device.wait(kWaitMs) == WAIT_TIMEOUT && !buffer.done() && ++timeouts == kMaxTimeouts) {
-      rec.problem = "The microphone stopped delivering sound.";
-      return false;
-    }
-    if (rec.terminal.stopRequested()) {
-      return buffer.done();
-    }
+int recordToFile(const std::string& path, const RecordOptions& options) {
+  MemorySettingsStore settings;
+  settings.writeNumber("Quality", static_cast<std::int32_t>(options.quality.value_or(2)));
+  settings.writeNumber("Silkvoice", 0);
+  settings.writeNumber("CheckForSilence", 0);
+  CliUiServices ui;
+  ui.replacements[AudioMessages::kCannotOpenNote] = "Unable to create the note file " + path + ".";
+  CliAudioWindow window;
+  window.fixedNewPath = path;
+  KeepInPlace filer;
+  CliRecording recording{settings, filer, ui, window, options.seconds};
+  std::string filed;
+  if (!recording.run(filed)) {
+    return kExitUserError;
   }
-  return true;
+  WaveFileReader reader;
+  const double seconds =
+      reader.open(path) ? reader.dataSize() / (reader.format().nAvgBytesPerSec * 1.0) : 0.0;
+  std::printf("%s: %.1f seconds\n", path.c_str(), seconds);
+  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
 }
 
-void captureLoop(Recording& rec) {
-  const std::uint32_t second = rec.writer.format().nAvgBytesPerSec;
-  int index = 0;
-  while (!rec.terminal.stopRequested()) {
-    AudioBuffer& buffer = *rec.device.buffer(index);
-    if (!awaitBuffer(rec, buffer) || !buffer.done()) {
-      return;
-    }
-    rec.device.unprepare(buffer);
-    const bool more = consume(rec, buffer);
-    rec.device.prepare(buffer);
-    rec.device.add(buffer);
-    index = (index + 1) % rec.device.count();
-    rec.terminal.progress("Recording " + std::to_string(rec.writer.dataBytes() / second) +
-                          " s (Enter or Ctrl-C stops)");
-    if (!more) {
-      return;
-    }
+int recordNote(const CliArgs& parsed, const RecordOptions& options) {
+  LibrarySession session;
+  const std::string folder = parsed.value("folder").value_or(session.currentFolderName());
+  if (folder.empty() || !session.hasFolder(folder)) {
+    return session.refuse(51);
   }
-  // Keep what the source delivered up to the stop: the buffers returned by stop and reset.
-  rec.device.stop();
-  rec.device.reset();
-  for (int n = 0; n < rec.device.count(); ++n) {
-    AudioBuffer& buffer = *rec.device.buffer((index + n) % rec.device.count());
-    if (buffer.done() && buffer.bytesRecorded() > 0 && !consume(rec, buffer)) {
-      break;
-    }
+  OverlaySettings settings(session.settings());
+  applyOptions(settings, options, !parsed.has("no-silkvoice"));
+  const std::optional<std::string> name = parsed.value("name");
+  settings.setNumber("AskForName", name ? 1 : 0);
+  CliNewNoteUi newNoteUi(session.notesDirectory(), name);
+  NewNoteFiler filer(settings, session.strings(), session.clock(), session.notesDirectory(),
+                     newNoteUi);
+  filer.setFolder(folder);
+  CliUiServices ui;
+  CliAudioWindow window;
+  window.folderForNewNotes = session.folderPath(folder);
+  CliRecording recording{settings, filer, ui, window, options.seconds};
+  std::string filed;
+  if (!recording.run(filed)) {
+    return kExitUserError;
   }
+  if (newNoteUi.refused != 0) {
+    session.refuse(newNoteUi.refused);
+  }
+  if (filed.empty()) {
+    return kExitUserError;
+  }
+  std::printf("%s\n", filed.c_str());
+  return ui.messagesShown == 0 && newNoteUi.refused == 0 ? kExitOk : kExitUserError;
 }
 
 int runRecord(const std::vector<std::string>& args) {
   CliArgs parsed;
-  std::optional<double> seconds;
-  std::optional<long> quality;
-  if (!parsed.parse(args, {"seconds", "quality"}) ||
-      !parsed.doubleValue("seconds", 0.001, 1e7, seconds) ||
-      !parsed.intValue("quality", 0, 2, quality)) {
+  RecordOptions options;
+  if (!parsed.parse(args, {"seconds", "quality", "folder", "name"}, {"no-silkvoice"}) ||
+      !parsed.doubleValue("seconds", 0.001, 1e7, options.seconds) ||
+      !parsed.intValue("quality", 0, 2, options.quality)) {
     return usageError(parsed.error(), kUsage);
   }
-  if (parsed.positional().size() != 1) {
-    return usageError("record takes one output file", kUsage);
+  if (parsed.positional().size() > 1) {
+    return usageError("record takes at most one output file", kUsage);
   }
-  const std::string& path = parsed.positional()[0];
-  const std::uint32_t rate = NoteMetrics::qualitySampleRate(static_cast<int>(quality.value_or(2)));
-  const WaveFormat format = WaveFormat::pcm(1, rate, 16);
-
-  PulseAudioBackend backend;
-  CaptureDevice device(backend);
-  device.setBufferCount(BufferSizing::kMainRecorderBuffers);
-  device.configure(format, BufferSizing::mainRecorderBufferBytes(rate));
-  if (!device.open(format)) {
-    return userError(kMicrophoneMessage);
+  if (parsed.positional().size() == 1) {
+    if (parsed.value("folder") || parsed.value("name")) {
+      return usageError("--folder and --name file a new note; not with OUT.wav", kUsage);
+    }
+    return recordToFile(parsed.positional()[0], options);
   }
-  WaveFileWriter writer;
-  if (!writer.open(path, format)) {
-    return userError("Unable to create the note file " + path + ".");
-  }
-  Terminal terminal(true);
-  const std::uint64_t limit =
-      seconds ? static_cast<std::uint64_t>(*seconds * rate) * 2 : std::uint64_t{0};
-  Recording rec{device, writer, terminal, limit, {}};
-  device.queueAll();
-  device.start();
-  captureLoop(rec);
-  device.stop();
-  device.reset();
-  device.close();
-  terminal.finish();
-  const bool closed = writer.close();
-  std::printf("%s: %.1f seconds\n", path.c_str(), writer.dataBytes() / (rate * 2.0));
-  if (!rec.problem.empty() || !closed) {
-    return userError(rec.problem.empty() ? "Unable to write the note file." : rec.problem);
-  }
-  return kExitOk;
+  return recordNote(parsed, options);
 }
 
 const CliVerbRegistration kRecord({"record", kUsage, &runRecord});

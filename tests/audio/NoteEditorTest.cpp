@@ -278,5 +278,20 @@ TEST(NoteReplacementTest, AFailedReplacementKeepsTheOldNoteAndRemovesTheNewFile)
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.wav")));
 }
 
+TEST(NoteReplacementTest, OnlyRegularFilesAreRemovedAsDiscardedRecordings) {
+  test::TempDir dir;
+  const std::string fifo = dir.file("pipe.wav");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(NoteReplacement::removeWritten(fifo));
+  EXPECT_TRUE(std::filesystem::exists(fifo));
+  const std::string target = dir.file("target.wav");
+  test::writeFileBytes(target, {1});
+  std::filesystem::create_symlink(target, dir.file("link.wav"));
+  EXPECT_FALSE(NoteReplacement::removeWritten(dir.file("link.wav")));
+  EXPECT_TRUE(std::filesystem::exists(target));
+  EXPECT_TRUE(NoteReplacement::removeWritten(target));
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
 }  // namespace
 }  // namespace qp

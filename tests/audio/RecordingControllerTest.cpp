@@ -260,6 +260,17 @@ TEST_F(RecordingControllerTest, AFullDiskStopsTheRecordingWithAMessageAndKeepsAV
   EXPECT_TRUE(sameSamples(part(source, 0, 15000), got));
 }
 
+TEST_F(RecordingControllerTest, AWriteFailureInTheFirstHalfSecondIsStillReported) {
+  options_.makeWriter = [] {
+    return std::make_unique<WaveFileWriter>(std::make_unique<test::FailingOutputFile>(46 + 1000));
+  };
+  setSource(test::sine(300, kRate, 5 * kRate, 12000));
+  recordUntilItEnds();
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_TRUE(filer_.filed.empty());  // too short to keep
+  EXPECT_EQ(filesInFolder(), 0u);
+}
+
 TEST_F(RecordingControllerTest, TheRecordingStopsCleanlyAtTheLargestNote) {
   options_.maxDataBytes = 25000;  // stands for the format's 4 GiB limit
   setSource(test::sine(300, kRate, 5 * kRate, 12000));
@@ -267,6 +278,15 @@ TEST_F(RecordingControllerTest, TheRecordingStopsCleanlyAtTheLargestNote) {
   EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kNoteFull}));
   ASSERT_EQ(filer_.filed.size(), 1u);
   EXPECT_EQ(samplesOf(filer_.filed[0]).size(), 12500u);
+}
+
+TEST_F(RecordingControllerTest, AGivenLengthEndsTheRecordingQuietlyWithExactlyThatLength) {
+  options_.stopAfterBytes = 2 * kRate + 2 * 123;
+  setSource(test::sine(300, kRate, 5 * kRate, 12000));
+  recordUntilItEnds();
+  EXPECT_TRUE(ui_.messages.empty());
+  ASSERT_EQ(filer_.filed.size(), 1u);
+  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), kRate + 123);
 }
 
 TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
