@@ -23,8 +23,8 @@ namespace qp::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "record [OUT.wav] [--seconds S] [--folder NAME] [--name NAME] [--quality 0|1|2] "
-    "[--no-silkvoice]";
+    "record OUT.wav [--seconds S] [--quality 0|1|2] | record [--seconds S] [--folder NAME] "
+    "[--name NAME] [--quality 0|1|2] [--no-silkvoice]";
 
 struct RecordOptions {
   std::optional<double> seconds;
