@@ -47,7 +47,8 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
   if (!selection_.stretch) {
     return EraseResult::NothingSelected;
   }
-  if (eraseBusy_) {
+  // An insert or append in progress holds the note open: no erase meanwhile.
+  if (eraseBusy_ || editMode_) {
     return EraseResult::Busy;
   }
   eraseBusy_ = true;

@@ -41,7 +41,8 @@ class NoteEditor {
     makeWriter_ = std::move(make);
   }
 
-  // "&Erase Selection...": with Shift held no question is asked. Offered for 16-bit notes.
+  // "&Erase Selection...": with Shift held no question is asked. Offered for 16-bit notes;
+  // refused (Busy) while an erase or an insert or append recording is in progress.
   EraseResult eraseSelection(bool shiftHeld);
   // The insert and append commands; true when the recording started.
   bool insertRecording();

@@ -34,6 +34,9 @@ void RecordingController::applyPreferences() {
 }
 
 bool RecordingController::startRecording() {
+  if (recording_) {
+    return false;
+  }
   flags_.bytesCaptured.store(0);
   flags_.allSilent.store(true);
   recording_ = true;

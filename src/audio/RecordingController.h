@@ -48,6 +48,7 @@ class RecordingController {
   // Takes the sample rate of the "Quality" setting again (preferences applied).
   void applyPreferences();
 
+  // False (nothing changes) while a recording runs, or when it cannot start.
   bool startRecording();
   void stopRecording();
   // The silence alert: stops the recording when "CheckForSilence" is on.

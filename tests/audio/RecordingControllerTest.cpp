@@ -377,6 +377,19 @@ TEST_F(EditRecordingTest, AppendAddsToTheEndAndATooShortRecordingChangesNothing)
   EXPECT_FALSE(editor_.editMode());
 }
 
+TEST_F(EditRecordingTest, NoSecondRecordingAndNoEraseWhileAnInsertRecords) {
+  setSource(test::sine(300, 11025, 11025, 12000));
+  window_.selection = GraphSelection::insertionPoint(0.5);
+  ASSERT_TRUE(editor_.insertRecording());
+  EXPECT_FALSE(controller().startRecording());
+  window_.selection = GraphSelection::range(0.0, 0.5);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Busy);
+  EXPECT_TRUE(controller().recording());
+  ASSERT_TRUE(ui_.runUntil([&] { return controller().bytesCaptured() > 22050; }));
+  controller().stopRecording();
+  EXPECT_GT(samplesOf(notePath_).size(), note_.size());
+}
+
 TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
   const std::string stereo = dir_.file("Stereo.wav");
   WaveFileWriter writer;
