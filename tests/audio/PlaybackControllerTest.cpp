@@ -248,6 +248,26 @@ TEST_F(PlaybackControllerTest, StereoPlaysBothChannelsAndTheGraphShowsTheirAvera
   EXPECT_EQ(window_.times().front(), 3);
 }
 
+TEST_F(PlaybackControllerTest, FastForwardOnAStereoNoteKeepsTheChannelsApart) {
+  std::vector<std::int16_t> frames;
+  for (const auto left : test::sine(300, kRate, 2 * kRate, 12000)) {
+    frames.push_back(left);
+    frames.push_back(0);  // a silent right channel must stay silent
+  }
+  controller_.setFastForwardHold(true);
+  const auto got = playToEnd(writeNote("stereo.wav", frames, 2));
+  const std::size_t priming = kPrimeSamples;  // the second half of the stereo priming
+  ASSERT_NEAR(static_cast<double>(got.size() - priming), static_cast<double>(frames.size()) / 2,
+              4.0);
+  std::vector<std::int16_t> left, right;
+  for (std::size_t i = priming; i + 1 < got.size(); i += 2) {
+    left.push_back(got[i]);
+    right.push_back(got[i + 1]);
+  }
+  EXPECT_GT(test::rms(left), 3000.0);
+  EXPECT_EQ(test::rms(right), 0.0);
+}
+
 TEST_F(PlaybackControllerTest, ASpeedChangeTakesEffectFromTheNextChunkOn) {
   const auto note = ramp(3 * kRate);
   window_.onShowTime = [&](int s) {
