@@ -15,9 +15,11 @@ std::string longDateTimeFormat() {
   std::string result;
   for (std::size_t i = 0; i < format.size(); ++i) {
     if (format[i] == '%' && i + 1 < format.size()) {
-      const char spec = format[i + 1];
+      const char conversion = format[i + 1];
       result += '%';
-      result += spec == 'a' ? 'A' : (spec == 'b' || spec == 'h') ? 'B' : spec;
+      result += conversion == 'a'                          ? 'A'
+                : (conversion == 'b' || conversion == 'h') ? 'B'
+                                                           : conversion;
       ++i;
     } else {
       result += format[i];
