@@ -18,6 +18,7 @@
 #include "common/MemorySettingsStore.h"
 #include "library/NewNoteFiler.h"
 #include "library/NoteOperations.h"
+#include "platform/ExportLibraries.h"
 
 namespace qp::cli {
 namespace {
@@ -31,11 +32,16 @@ struct RecordOptions {
   std::optional<long> quality;
 };
 
-// The name dialog answered by --name (nothing given: the dialog is cancelled).
+// The name dialog answered by --name (nothing given: the dialog is cancelled); the drag
+// companion made with the system's converters when "DragFormat" asks for one.
 class CliNewNoteUi final : public NewNoteUi {
  public:
-  CliNewNoteUi(std::string notesDirectory, std::optional<std::string> name)
-      : notesDirectory_(std::move(notesDirectory)), name_(std::move(name)) {}
+  CliNewNoteUi(std::string notesDirectory, std::optional<std::string> name,
+               const SettingsStore& settings, const StringTable& strings)
+      : notesDirectory_(std::move(notesDirectory)),
+        name_(std::move(name)),
+        settings_(settings),
+        strings_(strings) {}
   NameNoteResult askForName(const NoteEntry& note, const std::string& currentFolder) override {
     if (!name_) {
       return {};
@@ -48,11 +54,23 @@ class CliNewNoteUi final : public NewNoteUi {
     }
     return {true, currentFolder, renamed.changed ? renamed.newPath : note.path};
   }
+  void makeCompanion(NoteEntry& note) override {
+    if (!note.path.ends_with(".wav")) {
+      return;
+    }
+    const auto formats = makeExportFormats(strings_);
+    std::string target = note.path.substr(0, note.path.size() - 4);  // without ".wav"
+    if (formats && formats->convert(settings_.readNumber("DragFormat", 0), note.path, target)) {
+      note.companionPath = target;
+    }
+  }
   int refused = 0;
 
  private:
   std::string notesDirectory_;
   std::optional<std::string> name_;
+  const SettingsStore& settings_;
+  const StringTable& strings_;
 };
 
 void applyOptions(OverlaySettings& settings, const RecordOptions& options, bool silkvoice) {
@@ -96,7 +114,7 @@ int recordNote(const CliArgs& parsed, const RecordOptions& options) {
   applyOptions(settings, options, !parsed.has("no-silkvoice"));
   const std::optional<std::string> name = parsed.value("name");
   settings.setNumber("AskForName", name ? 1 : 0);
-  CliNewNoteUi newNoteUi(session.notesDirectory(), name);
+  CliNewNoteUi newNoteUi(session.notesDirectory(), name, settings, session.strings());
   NewNoteFiler filer(settings, session.strings(), session.clock(), session.notesDirectory(),
                      newNoteUi);
   filer.setFolder(folder);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "audio/WaveFileReader.h"
 #include "audio/WaveFileWriter.h"
@@ -88,6 +89,28 @@ TEST_F(CliRecordEditTest, ThreeSecondsWithSilkvoiceAreFiledIntoTheFolderUnderThe
   ASSERT_EQ(plain.exitCode, 0) << plain.err;
   EXPECT_EQ(plain.out.rfind(dir_.file("notes") + "/Personal/QP_", 0), 0u) << plain.out;
   EXPECT_EQ(cli("record --seconds 1 --folder Nowhere").exitCode, 1);
+}
+
+TEST_F(CliRecordEditTest, ANewNoteGetsItsDragCompanionWhenAFormatIsSet) {
+  // DragFormat 3: notes are dragged out as MP3, so a new note gets its MP3 companion at once.
+  std::filesystem::create_directories(dir_.file("config") + "/Tolvane Electronics");
+  {
+    std::ofstream ini(dir_.file("config") + "/Tolvane Electronics/TolvaneQP.conf");
+    ini << "[Settings]\nDragFormat=3\n";
+  }
+  const auto formats = cli("formats");
+  if (formats.out.find("\t.mp3") == std::string::npos) {
+    GTEST_SKIP() << "no MP3 encoder library: " << formats.out;
+  }
+  const auto r = cli("record --seconds 1 --folder Business --name Memo --no-silkvoice");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string companion = dir_.file("notes") + "/Business/Memo.mp3";
+  ASSERT_TRUE(std::filesystem::exists(companion));
+  const auto probe = runCommand("ffprobe -v error -show_entries stream=codec_name -of csv=p=0 " +
+                                shellQuote(companion));
+  EXPECT_EQ(probe.out, "mp3\n") << probe.err;
+  const auto notes = cli("notes Business");
+  EXPECT_NE(notes.out.find(companion), std::string::npos) << notes.out;
 }
 
 TEST_F(CliRecordEditTest, ASilentMicrophoneIsCaughtAtTenSecondsAndNothingIsKept) {
