@@ -107,7 +107,12 @@ void RecordingController::startThread() {
   run.maxDataBytes = options_.maxDataBytes;
   run.stopAfterBytes = options_.stopAfterBytes;
   run.silenceAlert = [post] { post(&RecordingController::onSilenceAlert); };
-  run.endedItself = [post](CaptureEnd) { post(&RecordingController::stopRecording); };
+  run.endedItself = [post](CaptureEnd end) {
+    if (end == CaptureEnd::TimedOut) {
+      diagnosticTrace("The microphone stopped delivering sound; the recording was ended.");
+    }
+    post(&RecordingController::stopRecording);
+  };
   flags_.run.store(true);
   thread_.start([run = std::move(run)]() mutable { CaptureLoop(std::move(run)).run(); });
 }
