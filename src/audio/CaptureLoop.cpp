@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/DiagnosticTrace.h"
+
 namespace qp {
 
 void CaptureLoop::run() {
@@ -50,6 +52,7 @@ bool CaptureLoop::awaitBuffer(AudioBuffer& buffer) {
     if (run_.device->wait(run_.bufferWaitMs) == WAIT_TIMEOUT && !buffer.done() &&
         ++timeouts == run_.waitLimit) {
       end_ = CaptureEnd::TimedOut;
+      diagnosticTrace("The microphone stopped delivering sound; the recording was ended.");
       return false;
     }
     if (!flags_.run.load()) {

@@ -6,6 +6,7 @@
 
 #include "audio/AudioWindow.h"
 #include "audio/CaptureDevice.h"
+#include "audio/RecorderOptions.h"
 #include "audio/WaveFileWriter.h"
 #include "dsp/CSilkvoiceFilter.h"
 
@@ -50,6 +51,14 @@ struct CaptureRun {
   int waitLimit = 3;
   std::uint64_t maxDataBytes = WaveFileWriter::kMaxDataBytes;
   std::uint64_t stopAfterBytes = 0;  // 0: no limit
+
+  // Takes the wait, time-out and size limits of a recorder's options.
+  void setLimits(const RecorderOptions& options) {
+    bufferWaitMs = options.bufferWaitMs;
+    waitLimit = options.waitLimit;
+    maxDataBytes = options.maxDataBytes;
+    stopAfterBytes = options.stopAfterBytes;
+  }
   // Quick recorder: shows the elapsed time and answers whether a mouse button is still held.
   std::function<bool(int seconds)> showQuickTime;
   // Post to the UI thread: the silence alert (at most once), and the end of a loop that the

@@ -79,10 +79,7 @@ void QuickRecorder::startThread(const std::string& folder) {
   run.filter = &filter_;
   run.flags = &flags_;
   run.sampleRate = sampleRate_;
-  run.bufferWaitMs = options_.bufferWaitMs;
-  run.waitLimit = options_.waitLimit;
-  run.maxDataBytes = options_.maxDataBytes;
-  run.stopAfterBytes = options_.stopAfterBytes;
+  run.setLimits(options_);
   run.showQuickTime = [&window = window_, folder](int seconds) {
     char text[256];
     std::snprintf(text, sizeof text, "%s - %i:%02i", folder.c_str(), seconds / 60, seconds % 60);

@@ -102,17 +102,9 @@ void RecordingController::startThread() {
   run.flags = &flags_;
   run.window = &window_;
   run.sampleRate = recordRate_;
-  run.bufferWaitMs = options_.bufferWaitMs;
-  run.waitLimit = options_.waitLimit;
-  run.maxDataBytes = options_.maxDataBytes;
-  run.stopAfterBytes = options_.stopAfterBytes;
+  run.setLimits(options_);
   run.silenceAlert = [post] { post(&RecordingController::onSilenceAlert); };
-  run.endedItself = [post](CaptureEnd end) {
-    if (end == CaptureEnd::TimedOut) {
-      diagnosticTrace("The microphone stopped delivering sound; the recording was ended.");
-    }
-    post(&RecordingController::stopRecording);
-  };
+  run.endedItself = [post](CaptureEnd) { post(&RecordingController::stopRecording); };
   flags_.run.store(true);
   thread_.start([run = std::move(run)]() mutable { CaptureLoop(std::move(run)).run(); });
 }
