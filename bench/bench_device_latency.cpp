@@ -11,9 +11,9 @@
 #include <chrono>
 #include <thread>
 
-#include "audio/BufferSizing.h"
-#include "audio/CaptureDevice.h"
-#include "audio/PlaybackDevice.h"
+#include "audio/device/BufferSizing.h"
+#include "audio/device/CaptureDevice.h"
+#include "audio/device/PlaybackDevice.h"
 #include "platform/PulseAudioBackend.h"
 
 namespace {

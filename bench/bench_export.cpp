@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/WaveFileWriter.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "export/CMp3Encoder.h"
 #include "export/WmaProfiles.h"
 #include "platform/FfmpegWmaTranscoder.h"

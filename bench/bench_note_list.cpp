@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "alarms/AlarmFile.h"
 #include "common/MemorySettingsStore.h"
 #include "common/StringTable.h"
-#include "library/AlarmFile.h"
 #include "library/NoteList.h"
 
 namespace {

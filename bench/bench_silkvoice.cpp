@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/BufferSizing.h"
+#include "audio/device/BufferSizing.h"
 #include "dsp/CSilkvoiceFilter.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "audio/WaveFileReader.h"
-#include "audio/WaveFileWriter.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/WaveFileReader.h"
+#include "audio/wave/WaveFileReader.h"
 
 namespace {
 

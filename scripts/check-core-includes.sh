@@ -2,7 +2,7 @@
 # The core modules are standard C++: fails when one of them includes a Qt header.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-core="src/common src/dsp src/audio src/devices src/export src/library"
+core="src/common src/dsp src/audio src/devices src/export src/alarms src/library src/sharing"
 dirs=$(for d in $core; do [ -d "$d" ] && echo "$d"; done)
 [ -n "$dirs" ] || exit 0
 # shellcheck disable=SC2086

@@ -9,13 +9,13 @@
 #include <filesystem>
 #include <optional>
 
+#include "alarms/AlarmDialogRules.h"
+#include "alarms/AlarmTemplate.h"
+#include "alarms/LocalTime.h"
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
+#include "common/Clock.h"
 #include "common/StringTable.h"
-#include "library/AlarmDialogRules.h"
-#include "library/AlarmTemplate.h"
-#include "library/Clock.h"
-#include "library/LocalTime.h"
 #include "library/NoteAlarms.h"
 #include "platform/IniSettingsStore.h"
 

@@ -9,16 +9,16 @@
 #include <filesystem>
 #include <system_error>
 
+#include "alarms/AlarmState.h"
+#include "alarms/LocalTime.h"
+#include "alarms/scheduling/AlarmScheduler.h"
+#include "alarms/scheduling/DeviceAlarmSounds.h"
 #include "cli/CliAlarmUi.h"
 #include "cli/CliArgs.h"
 #include "cli/CliTimerLoop.h"
 #include "cli/CliVerb.h"
 #include "cli/Terminal.h"
 #include "common/StringTable.h"
-#include "library/AlarmScheduler.h"
-#include "library/AlarmState.h"
-#include "library/DeviceAlarmSounds.h"
-#include "library/LocalTime.h"
 #include "library/NoteList.h"
 #include "library/NotesDirectory.h"
 #include "platform/FreedesktopTrash.h"

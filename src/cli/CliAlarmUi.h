@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "alarms/scheduling/AlarmUi.h"
+#include "alarms/scheduling/DeviceAlarmSounds.h"
 #include "cli/CliTimerLoop.h"
 #include "cli/Terminal.h"
 #include "common/SettingsStore.h"
-#include "library/AlarmUi.h"
-#include "library/DeviceAlarmSounds.h"
 
 namespace qp::cli {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/AudioWindow.h"
+#include "audio/window/AudioWindow.h"
 #include "cli/Terminal.h"
 #include "common/UiServices.h"
 

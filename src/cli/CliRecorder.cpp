@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "audio/NoteMetrics.h"
-#include "audio/WaveFileReader.h"
+#include "audio/wave/NoteMetrics.h"
+#include "audio/wave/WaveFileReader.h"
 #include "cli/LibrarySession.h"
 #include "cli/Terminal.h"
 #include "platform/IniSettingsStore.h"

@@ -3,17 +3,17 @@
 #include <optional>
 #include <string>
 
-#include "audio/NoAudioDialog.h"
-#include "audio/NoteEditor.h"
-#include "audio/NoteFiler.h"
-#include "audio/RecordingController.h"
+#include "audio/editing/NoteEditor.h"
+#include "audio/recording/NoAudioDialog.h"
+#include "audio/recording/RecordingController.h"
+#include "audio/recording/RecordingDestination.h"
 #include "cli/CliAudioUi.h"
 #include "platform/PulseAudioBackend.h"
 
 namespace qp::cli {
 
-// A NoteFiler that leaves the file where it was written (record OUT.wav).
-class KeepInPlace final : public NoteFiler {
+// A RecordingDestination that leaves the file where it was written (record OUT.wav).
+class KeepInPlace final : public RecordingDestination {
  public:
   std::string file(const std::string& path) override { return path; }
 };
@@ -23,7 +23,7 @@ class KeepInPlace final : public NoteFiler {
 // full disk). Settings, filer and editor belong to the verb.
 struct CliRecording {
   SettingsStore& settings;
-  NoteFiler& filer;
+  RecordingDestination& filer;
   CliUiServices& ui;
   CliAudioWindow& window;
   std::optional<double> seconds;

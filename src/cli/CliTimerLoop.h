@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "library/AlarmTimers.h"
+#include "alarms/scheduling/AlarmTimers.h"
 
 namespace qp::cli {
 

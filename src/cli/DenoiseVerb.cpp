@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "audio/BufferSizing.h"
-#include "audio/WaveFileReader.h"
-#include "audio/WaveFileWriter.h"
+#include "audio/device/BufferSizing.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "common/DiagnosticTrace.h"

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "audio/AudioMessages.h"
-#include "audio/NoteEditor.h"
+#include "audio/editing/NoteEditor.h"
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
 #include "cli/CliRecorder.h"

@@ -9,9 +9,9 @@
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
-#include "library/NoteEmailer.h"
 #include "platform/ExportLibraries.h"
 #include "platform/XdgEmailComposer.h"
+#include "sharing/NoteEmailer.h"
 
 namespace qp::cli {
 namespace {

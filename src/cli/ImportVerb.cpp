@@ -10,8 +10,8 @@
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
-#include "library/DropImporter.h"
 #include "platform/ExportLibraries.h"
+#include "sharing/DropImporter.h"
 
 namespace qp::cli {
 namespace {

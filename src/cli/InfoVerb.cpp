@@ -1,8 +1,8 @@
 // quillophone-cli info FILE: the format and length of a note, one field per line.
 #include <cstdio>
 
-#include "audio/NoteMetrics.h"
-#include "audio/WaveFileReader.h"
+#include "audio/wave/NoteMetrics.h"
+#include "audio/wave/WaveFileReader.h"
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "common/Clock.h"
 #include "common/StringTable.h"
-#include "library/Clock.h"
 #include "library/FolderList.h"
 #include "library/NoteList.h"
 #include "platform/IniSettingsStore.h"

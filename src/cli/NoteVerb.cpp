@@ -7,7 +7,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
-#include "library/NoteFiles.h"
+#include "library/NoteFileSet.h"
 #include "library/NoteOperations.h"
 #include "library/NoteProperties.h"
 #include "platform/FreedesktopTrash.h"
@@ -89,7 +89,7 @@ int runErase(LibrarySession& session, const CliArgs& parsed) {
   FreedesktopTrash trash;
   int status = kExitOk;
   for (auto it = notes.rbegin(); it != notes.rend(); ++it) {  // last to first
-    if (!NoteFiles::erase(*it->entry, trash)) {
+    if (!NoteFileSet::erase(*it->entry, trash)) {
       std::fprintf(stderr, "The note could not be erased: %s\n", it->entry->path.c_str());
       status = kExitUserError;
     }

@@ -4,10 +4,10 @@
 // (alarmState "-" without an alarm, companionPath "-" without a companion).
 #include <cstdio>
 
+#include "alarms/AlarmState.h"
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
-#include "library/AlarmState.h"
 
 namespace qp::cli {
 namespace {

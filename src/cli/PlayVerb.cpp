@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "audio/PlaybackController.h"
-#include "audio/WaveFileReader.h"
+#include "audio/playback/PlaybackController.h"
+#include "audio/wave/WaveFileReader.h"
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
 #include "cli/CliVerb.h"

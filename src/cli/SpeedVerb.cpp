@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "audio/BufferSizing.h"
-#include "audio/LittleEndian.h"
-#include "audio/WaveFileReader.h"
-#include "audio/WaveFileWriter.h"
+#include "audio/device/BufferSizing.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
+#include "common/LittleEndian.h"
 #include "dsp/CHalfRateDecimator.h"
 #include "dsp/CRateAdjuster.h"
 #include "dsp/PlaybackSpeed.h"

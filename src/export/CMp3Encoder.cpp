@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "audio/WaveFileReader.h"
+#include "audio/wave/WaveFileReader.h"
 #include "export/Mp3StreamConfig.h"
 
 namespace qp {

@@ -1,6 +1,6 @@
 #include "export/Mp3StreamConfig.h"
 
-#include "audio/LittleEndian.h"
+#include "common/LittleEndian.h"
 
 namespace qp {
 namespace {

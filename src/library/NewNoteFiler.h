@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "audio/NoteFiler.h"
+#include "audio/recording/RecordingDestination.h"
+#include "common/Clock.h"
 #include "common/SettingsStore.h"
 #include "common/StringTable.h"
-#include "library/Clock.h"
 #include "library/FolderList.h"
 #include "library/NoteEntry.h"
 
@@ -32,7 +32,7 @@ class NewNoteUi {
 // folder named by "DefFolder" when that is set, or the folder given to setFolder) under
 // NewNoteName of its modification time, then the name dialog ("AskForName"), the alarm prompt
 // (the folder's promptForAlarms) and the companion ("DragFormat") follow. UI thread only.
-class NewNoteFiler final : public NoteFiler {
+class NewNoteFiler final : public RecordingDestination {
  public:
   // All must outlive the filer.
   NewNoteFiler(SettingsStore& settings, const StringTable& strings, const Clock& clock,

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "library/AlarmFile.h"
-#include "library/AlarmSchedule.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/AlarmRecurrence.h"
 
 namespace qp {
 namespace {
@@ -32,7 +32,7 @@ bool NoteAlarms::save(NoteEntry& entry, AlarmRecord record, bool recompute, std:
     entry.alarmPath = AlarmFile::pathForNote(entry.path);
   }
   if (recompute) {
-    AlarmSchedule::updateState(record, now);
+    AlarmRecurrence::updateState(record, now);
   }
   entry.alarm = record;
   if (!AlarmFile::save(entry.alarmPath, record)) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "library/AlarmRecord.h"
+#include "alarms/AlarmRecord.h"
 #include "library/NoteEntry.h"
 
 namespace qp {

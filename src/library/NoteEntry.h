@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "library/AlarmRecord.h"
+#include "alarms/AlarmRecord.h"
 
 namespace qp {
 

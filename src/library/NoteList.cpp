@@ -12,7 +12,7 @@
 #include "library/FolderOptions.h"
 #include "library/NameRules.h"
 #include "library/NoteAlarms.h"
-#include "library/NoteFiles.h"
+#include "library/NoteFileSet.h"
 
 namespace qp {
 namespace fs = std::filesystem;
@@ -234,7 +234,7 @@ bool NoteList::remove(std::size_t index, Trash* trash) {
     return false;
   }
   if (trash) {
-    NoteFiles::erase(entries_[index], *trash);
+    NoteFileSet::erase(entries_[index], *trash);
   }
   totalSize_ -= entries_[index].size;
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "common/Clock.h"
 #include "common/SettingsStore.h"
 #include "common/StringTable.h"
 #include "common/Trash.h"
-#include "library/Clock.h"
 #include "library/NoteEntry.h"
 #include "library/SortOrder.h"
 
@@ -62,7 +62,7 @@ class NoteList {
   const NoteEntry* next();
   const NoteEntry* previous();
 
-  // Unlinks the entry at index; with trash, erases its files first (NoteFiles::erase). False
+  // Unlinks the entry at index; with trash, erases its files first (NoteFileSet::erase). False
   // when the index is outside the list. The entry is removed even when erasing failed: the
   // caller rebuilds the list, which shows the note again.
   bool remove(std::size_t index, Trash* trash = nullptr);

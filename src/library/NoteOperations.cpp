@@ -1,7 +1,7 @@
 #include "library/NoteOperations.h"
 
 #include "library/NameRules.h"
-#include "library/NoteFiles.h"
+#include "library/NoteFileSet.h"
 
 namespace qp {
 namespace {
@@ -42,7 +42,7 @@ NoteOperations::RenameResult NoteOperations::renameOrMove(const std::string& not
     result.messageId = 130;
     return result;
   }
-  if (!NoteFiles::move(entry, result.newPath)) {
+  if (!NoteFileSet::move(entry, result.newPath)) {
     result.messageId = 52;
     return result;
   }
@@ -60,7 +60,7 @@ NoteOperations::MoveResult NoteOperations::moveNotes(const std::string& notesDir
   }
   for (const NoteEntry* note : notes) {
     const std::string newPath = notesDirectory + "/" + folder + "/" + note->fileName();
-    if (NoteFiles::move(*note, newPath)) {
+    if (NoteFileSet::move(*note, newPath)) {
       ++result.moved;
     } else {
       result.failed.push_back(note->path);

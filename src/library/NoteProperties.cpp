@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "audio/NoteMetrics.h"
-#include "audio/WaveFileReader.h"
+#include "audio/wave/NoteMetrics.h"
+#include "audio/wave/WaveFileReader.h"
 #include "common/TimeFormat.h"
 
 namespace qp {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "audio/WaveFileWriter.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "platform/FfmpegAudioSource.h"
 #include "platform/FfmpegHandles.h"
 

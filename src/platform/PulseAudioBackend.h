@@ -4,7 +4,7 @@
 #include <mutex>
 #include <string>
 
-#include "audio/AudioBackend.h"
+#include "audio/device/AudioBackend.h"
 
 namespace qp {
 

@@ -3,8 +3,8 @@
 #include <atomic>
 #include <memory>
 
-#include "audio/AudioBackend.h"
-#include "audio/BufferQueue.h"
+#include "audio/device/AudioBackend.h"
+#include "audio/device/BufferQueue.h"
 #include "platform/PulseContext.h"
 
 namespace qp {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "audio/WaveFormat.h"
+#include "audio/wave/WaveFormat.h"
 #include "platform/PulseHandles.h"
 
 namespace qp {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <mutex>
 
-#include "audio/AudioBackend.h"
-#include "audio/BufferQueue.h"
+#include "audio/device/AudioBackend.h"
+#include "audio/device/BufferQueue.h"
 #include "platform/PulseContext.h"
 
 namespace qp {

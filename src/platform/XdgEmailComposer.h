@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "library/MailComposer.h"
+#include "sharing/MailComposer.h"
 
 namespace qp {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/BufferSizing.h"
+#include "audio/device/BufferSizing.h"
 #include "dsp/CSilkvoiceFilter.h"
 #include "dsp/DspTestSignals.h"
 #include "support/BufferCompare.h"

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <numbers>
 
-#include "audio/WaveFileWriter.h"
-#include "audio/WaveFormat.h"
+#include "audio/wave/WaveFileWriter.h"
+#include "audio/wave/WaveFormat.h"
 
 namespace qp::test {
 

@@ -5,10 +5,10 @@
 #include <ctime>
 #include <filesystem>
 
-#include "audio/WaveFileReader.h"
-#include "audio/WaveFileWriter.h"
-#include "library/AlarmFile.h"
-#include "library/LocalTime.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/LocalTime.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"

@@ -5,8 +5,8 @@
 #include <chrono>
 #include <filesystem>
 
-#include "library/AlarmFile.h"
-#include "library/LocalTime.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/LocalTime.h"
 #include "support/ProcessRunner.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempDir.h"

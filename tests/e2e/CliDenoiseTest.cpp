@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "audio/BufferSizing.h"
-#include "audio/WaveFileReader.h"
-#include "audio/WaveFileWriter.h"
+#include "audio/device/BufferSizing.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "dsp/CSilkvoiceFilter.h"
 #include "support/BufferCompare.h"
 #include "support/ProcessRunner.h"

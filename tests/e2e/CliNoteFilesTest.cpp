@@ -1,7 +1,7 @@
 // quillophone-cli info on notes written by the program and on files made by other tools.
 #include <gtest/gtest.h>
 
-#include "audio/WaveFileWriter.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "audio/WaveFileReader.h"
-#include "audio/WaveFileWriter.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"

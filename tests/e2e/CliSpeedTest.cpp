@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/WaveFileReader.h"
+#include "audio/wave/WaveFileReader.h"
 #include "support/BufferCompare.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/LittleEndian.h"
+#include "common/LittleEndian.h"
 #include "export/CMp3Encoder.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"

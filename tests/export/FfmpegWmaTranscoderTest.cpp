@@ -2,7 +2,7 @@
 // a WMA made by the ffmpeg program decodes, a non-media file fails.
 #include <gtest/gtest.h>
 
-#include "audio/WaveFileReader.h"
+#include "audio/wave/WaveFileReader.h"
 #include "export/WmaProfiles.h"
 #include "platform/FfmpegWmaTranscoder.h"
 #include "support/ProcessRunner.h"

@@ -1,7 +1,7 @@
 // The encoder configuration record: byte layout and reading it back.
 #include <gtest/gtest.h>
 
-#include "audio/LittleEndian.h"
+#include "common/LittleEndian.h"
 #include "export/Mp3StreamConfig.h"
 
 namespace qp {

@@ -7,7 +7,7 @@
 
 #include "common/MemorySettingsStore.h"
 #include "library/FolderOptions.h"
-#include "library/NoteTree.h"
+#include "support/NoteTree.h"
 
 namespace qp {
 namespace {

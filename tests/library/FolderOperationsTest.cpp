@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "common/MemorySettingsStore.h"
-#include "library/NoteTree.h"
+#include "support/NoteTree.h"
 
 namespace qp {
 namespace {

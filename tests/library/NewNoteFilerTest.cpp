@@ -10,8 +10,8 @@
 #include "library/FolderOptions.h"
 #include "library/NameRules.h"
 #include "library/NoteOperations.h"
-#include "library/NoteTree.h"
 #include "support/FakeClock.h"
+#include "support/NoteTree.h"
 
 namespace qp {
 namespace {

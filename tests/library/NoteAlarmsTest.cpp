@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "library/AlarmFile.h"
+#include "alarms/AlarmFile.h"
 #include "library/NoteAlarms.h"
 #include "support/FakeClock.h"
 #include "support/ScopedTimeZone.h"

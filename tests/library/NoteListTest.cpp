@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <map>
 
+#include "alarms/AlarmFile.h"
 #include "common/MemorySettingsStore.h"
-#include "library/AlarmFile.h"
 #include "library/FolderOptions.h"
-#include "library/NoteFiles.h"
-#include "library/NoteTree.h"
+#include "library/NoteFileSet.h"
 #include "support/FakeClock.h"
+#include "support/NoteTree.h"
 #include "support/ScopedTimeZone.h"
 
 namespace qp {

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "common/MemorySettingsStore.h"
-#include "library/NoteTree.h"
 #include "support/FakeClock.h"
+#include "support/NoteTree.h"
 
 namespace qp {
 namespace {

@@ -10,9 +10,9 @@
 #include <cstring>
 #include <thread>
 
-#include "audio/BufferSizing.h"
-#include "audio/CaptureDevice.h"
-#include "audio/PlaybackDevice.h"
+#include "audio/device/BufferSizing.h"
+#include "audio/device/CaptureDevice.h"
+#include "audio/device/PlaybackDevice.h"
 #include "support/SignalGenerators.h"
 
 namespace qp {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "alarms/scheduling/AlarmScheduler.h"
+#include "alarms/scheduling/AlarmSounds.h"
+#include "alarms/scheduling/AlarmTimers.h"
+#include "alarms/scheduling/AlarmUi.h"
 #include "common/Trash.h"
-#include "library/AlarmScheduler.h"
-#include "library/AlarmSounds.h"
-#include "library/AlarmTimers.h"
-#include "library/AlarmUi.h"
 #include "support/FakeClock.h"
 
 // Stand-ins for what the alarm scheduler drives: timers, sounds, windows and the trash.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "audio/OutputFile.h"
+#include "audio/wave/OutputFile.h"
 
 namespace qp::test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/AudioWindow.h"
+#include "audio/window/AudioWindow.h"
 #include "common/UiServices.h"
 
 namespace qp::test {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "library/Clock.h"
+#include "common/Clock.h"
 
 namespace qp::test {
 

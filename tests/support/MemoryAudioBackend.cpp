@@ -1,6 +1,6 @@
 #include "support/MemoryAudioBackend.h"
 
-#include "audio/BufferQueue.h"
+#include "audio/device/BufferQueue.h"
 
 namespace qp::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <mutex>
 #include <vector>
 
-#include "audio/AudioBackend.h"
+#include "audio/device/AudioBackend.h"
 
 namespace qp::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/WaveFormat.h"
+#include "audio/wave/WaveFormat.h"
 
 namespace qp::test {
 

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "audio/editing/CompanionMaker.h"
+#include "audio/wave/WaveFileReader.h"
+#include "audio/wave/WaveFileWriter.h"
+#include "audio/window/AudioWindow.h"
+#include "audio/window/GraphSelection.h"
+#include "common/SettingsStore.h"
+#include "common/UiServices.h"
+
+namespace qp {
+
+// The three edits of an existing note: erase the selected stretch, insert a new recording at
+// the insertion point (or over the selected stretch), append one to the end. Each streams the
+// old note into a new file in the note's folder with the cut or the recording in between,
+// then puts the new file in the old one's place under the old name with the old file's times
+// and permissions (NoteReplacement); the old note is only read until then and stays when
+// anything fails. Insert and append record through the recording controller, which calls the
+// "recorder side" functions below. UI thread only.
+class NoteEditor {
+ public:
+  enum class EraseResult { Erased, NothingSelected, Busy, Declined, NotOffered, Failed };
+  static constexpr std::uint32_t kCopyPiece = 1000;
+
+  // All must outlive the editor; companions may be null.
+  NoteEditor(UiServices& ui, AudioWindow& window, SettingsStore& settings,
+             CompanionMaker* companions = nullptr);
+  ~NoteEditor();
+  NoteEditor(const NoteEditor&) = delete;
+  NoteEditor& operator=(const NoteEditor&) = delete;
+
+  // How insert and append start the recording controller.
+  void setRecordingStarter(std::function<bool()> start) { startRecording_ = std::move(start); }
+  // Replaces the writer of erase (tests: a file layer that fails).
+  void setWriterFactory(std::function<std::unique_ptr<WaveFileWriter>()> make) {
+    makeWriter_ = std::move(make);
+  }
+
+  // "&Erase Selection...": with Shift held no question is asked. Offered for 16-bit notes;
+  // refused (Busy) while an erase or an insert or append recording is in progress.
+  EraseResult eraseSelection(bool shiftHeld);
+  // The insert and append commands; true when the recording started.
+  bool insertRecording();
+  bool appendRecording();
+
+  // --- recorder side (edit mode)
+  bool editMode() const { return editMode_; }
+  int insertPoint() const { return insertPoint_; }
+  // Opens the first selected note for the edit; shows the program's message and returns
+  // false when it cannot be opened or is not 16-bit mono. sampleRate: the note's rate.
+  bool openForRecording(std::uint32_t& sampleRate);
+  // The new file's path: in the old note's folder, named like a new recording.
+  std::string newFilePath();
+  // Copies the head of the old note into writer (all of it for append) and skips a selected
+  // stretch. False when the writer refused bytes.
+  bool copyHead(WaveFileWriter& writer);
+  // Copies the rest, closes the old note and writer, and replaces the old note. False (old
+  // note kept, new file removed) when anything failed.
+  bool completeEdit(WaveFileWriter& writer);
+  // Leaves edit mode without changing the note (a recording too short to keep).
+  void abandonEdit();
+
+  const std::string& oldNotePath() const { return oldPath_; }
+
+ private:
+  bool startEdit(int insertPoint, const char* timeText);
+  bool openOld();
+  bool copyBytes(WaveFileWriter& writer, std::uint64_t limit);
+  void remakeCompanion();
+
+  UiServices& ui_;
+  AudioWindow& window_;
+  SettingsStore& settings_;
+  CompanionMaker* companions_;
+  std::function<bool()> startRecording_;
+  std::function<std::unique_ptr<WaveFileWriter>()> makeWriter_;
+  std::unique_ptr<WaveFileReader> reader_;
+  std::string oldPath_;
+  std::string newPath_;
+  GraphSelection selection_;
+  bool editMode_ = false;
+  int insertPoint_ = 0;
+  bool eraseBusy_ = false;
+};
+
+}  // namespace qp

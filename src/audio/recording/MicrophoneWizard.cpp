@@ -1,0 +1,76 @@
+#include "audio/recording/MicrophoneWizard.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <sstream>
+
+namespace qp {
+namespace {
+
+bool executable(const std::string& file) {
+  return !file.empty() && ::access(file.c_str(), X_OK) == 0;
+}
+
+std::string onPath(const std::string& path, const std::string& name) {
+  std::istringstream dirs(path);
+  std::string dir;
+  while (std::getline(dirs, dir, ':')) {
+    const std::string file = (dir.empty() ? std::string(".") : dir) + "/" + name;
+    if (executable(file)) {
+      return file;
+    }
+  }
+  return {};
+}
+
+std::string fromSettings(const SettingsStore* settings) {
+  if (settings == nullptr) {
+    return {};
+  }
+  const std::string file = settings->readText("FilePath", "");
+  return executable(file) ? file : std::string();
+}
+
+}  // namespace
+
+std::string MicrophoneWizard::find(const MicrophoneWizardSources& sources) {
+  std::string found = fromSettings(sources.makerWizard);
+  if (found.empty()) {
+    found = onPath(sources.path, "TolvaneWizard");
+  }
+  if (found.empty() && !sources.programDirectory.empty() &&
+      executable(sources.programDirectory + "/TolvaneWizard")) {
+    found = sources.programDirectory + "/TolvaneWizard";
+  }
+  if (found.empty()) {
+    found = fromSettings(sources.soundCardWizard);
+  }
+  for (const char* name : {"SoundMAX", "SMax4Wiz", "pavucontrol", "pavucontrol-qt"}) {
+    if (found.empty()) {
+      found = onPath(sources.path, name);
+    }
+  }
+  return found;
+}
+
+bool MicrophoneWizard::launch(const std::string& program) {
+  // The child starts the program and exits at once, so the program is not ours to reap.
+  const pid_t child = ::fork();
+  if (child < 0) {
+    return false;
+  }
+  if (child == 0) {
+    ::setsid();
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_t grandchild = 0;
+    const int result = ::posix_spawn(&grandchild, program.c_str(), nullptr, nullptr, argv, environ);
+    ::_exit(result == 0 ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace qp

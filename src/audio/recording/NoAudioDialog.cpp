@@ -1,0 +1,29 @@
+#include "audio/recording/NoAudioDialog.h"
+
+#include "audio/AudioMessages.h"
+
+namespace qp {
+
+NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings,
+                             MicrophoneWizardSources sources)
+    : ui_(ui),
+      settings_(settings),
+      sources_(std::move(sources)),
+      launch_(&MicrophoneWizard::launch) {}
+
+void NoAudioDialog::show() {
+  const std::string wizard = MicrophoneWizard::find(sources_);
+  std::string text = AudioMessages::kNoAudio;
+  if (wizard.empty()) {
+    text = text.substr(0, text.find('\n'));
+  }
+  const NoAudioChoice choice = ui_.showNoAudioDialog(text, !wizard.empty());
+  if (choice.doNotShowAgain) {
+    settings_.writeNumber("CheckForSilence", 0);
+  }
+  if (choice.help && !wizard.empty()) {
+    launch_(wizard);
+  }
+}
+
+}  // namespace qp

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "audio/wave/OutputFile.h"
+#include "audio/wave/WaveFormat.h"
+
+namespace qp {
+
+// Creates a note file (RIFF/WAVE with an 18-byte "fmt " chunk and one "data" chunk) and
+// appends sample bytes to it. Both size fields are brought up to date at least once per
+// second of audio written, so a crash loses at most the last second. A failed write is
+// reported by a short count and failed(); later writes then take nothing. Not thread-safe.
+class WaveFileWriter {
+ public:
+  // Largest number of sample bytes a note may hold: the RIFF size field is 32 bits.
+  static constexpr std::uint32_t kMaxDataBytes = 0xFFFFFF00u;
+  static constexpr std::uint32_t kHeaderBytes = 46;
+
+  WaveFileWriter();
+  // Writes through the given sink instead of a file on disk (tests).
+  explicit WaveFileWriter(std::unique_ptr<OutputFile> sink);
+  ~WaveFileWriter();
+  WaveFileWriter(const WaveFileWriter&) = delete;
+  WaveFileWriter& operator=(const WaveFileWriter&) = delete;
+
+  // Creates (or truncates) the file and writes the header; false when it cannot be created.
+  bool open(const std::string& path, const WaveFormat& format);
+  // Appends sample bytes; returns how many were written. Short when the disk refused bytes
+  // (failed() becomes true) or the note reached kMaxDataBytes (full() becomes true).
+  std::uint32_t write(const void* buffer, std::uint32_t count);
+  // Pads an odd data chunk, writes the final sizes and closes; safe to call twice. False if
+  // anything failed since open.
+  bool close();
+
+  // When set (the default), size updates also wait for the data to reach the disk, so that a
+  // power loss keeps all but the last second. Copies of existing notes may turn it off.
+  void setDurable(bool durable) { durable_ = durable; }
+  bool isOpen() const { return open_; }
+  bool failed() const { return failed_; }
+  bool full() const { return dataBytes_ >= kMaxDataBytes; }
+  std::uint32_t dataBytes() const { return dataBytes_; }
+  const std::string& path() const { return path_; }
+  const WaveFormat& format() const { return format_; }
+
+ private:
+  std::uint32_t writePiece(const std::uint8_t* data, std::uint32_t count);
+  bool updateSizes(std::uint32_t padBytes);
+
+  std::unique_ptr<OutputFile> sink_;
+  std::string path_;
+  WaveFormat format_;
+  std::uint32_t dataBytes_ = 0;
+  std::uint32_t sinceUpdate_ = 0;
+  bool open_ = false;
+  bool failed_ = false;
+  bool durable_ = true;
+};
+
+}  // namespace qp

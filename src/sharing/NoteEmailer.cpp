@@ -1,0 +1,83 @@
+#include "sharing/NoteEmailer.h"
+
+#include <filesystem>
+
+namespace qp {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kSubjectString = 78;
+constexpr int kBodyString = 144;
+
+std::string withoutExtension(const std::string& fileName) {
+  const std::size_t dot = fileName.rfind('.');
+  return dot == std::string::npos ? fileName : fileName.substr(0, dot);
+}
+
+}  // namespace
+
+NoteEmailer::NoteEmailer(const SettingsStore& settings, const StringTable& strings,
+                         CExportFormats* formats, MailComposer& composer)
+    : settings_(settings), strings_(strings), formats_(formats), composer_(composer) {}
+
+std::int32_t NoteEmailer::emailFormat() const {
+  const std::int32_t stored = settings_.readNumber("EmailFormat", -1);
+  if (stored != -1) {
+    return stored;
+  }
+  ExportFormat entry;
+  return formats_ && formats_->first(entry) ? entry.formatId : 0;
+}
+
+MailMessage NoteEmailer::emptyMessage() const {
+  MailMessage message;
+  message.subject = strings_.text(kSubjectString, "Tolvane Quillophone Message");
+  message.body = "\n\n\n" + strings_.text(kBodyString);
+  return message;
+}
+
+MailAttachment NoteEmailer::attach(const NoteEntry& note, std::int32_t format,
+                                   const std::string& tempDir,
+                                   std::vector<std::string>& temporaries) {
+  if (format != 0 && formats_) {
+    // Notes of sub-directories may share a file name: each gets its own temporary file.
+    std::string destination = tempDir + "/" + withoutExtension(note.fileName());
+    for (int n = 2; usedBases_.count(destination) != 0; ++n) {
+      destination = tempDir + "/" + withoutExtension(note.fileName()) + "~" + std::to_string(n);
+    }
+    usedBases_.insert(destination);
+    const bool converted = formats_->convert(format, note.path, destination);
+    temporaries.push_back(destination);  // deleted afterwards, whether or not it was made
+    std::error_code ec;
+    if (converted && fs::exists(destination, ec)) {
+      const std::string file = fs::path(destination).filename().string();
+      const std::size_t dot = file.rfind('.');
+      return {destination, note.plainName + (dot == std::string::npos ? "" : file.substr(dot))};
+    }
+  }
+  return {note.path, note.plainName + ".wav"};
+}
+
+NoteEmailer::Outcome NoteEmailer::emailSelected(const std::vector<const NoteEntry*>& notes,
+                                                const std::string& tempDirectory) {
+  if (notes.empty() || !composer_.available()) {
+    return Outcome::Nothing;
+  }
+  std::error_code ec;
+  fs::create_directories(tempDirectory, ec);
+  const std::int32_t format = emailFormat();
+  MailMessage message = emptyMessage();
+  std::vector<std::string> temporaries;
+  usedBases_.clear();
+  for (const NoteEntry* note : notes) {
+    message.attachments.push_back(attach(*note, format, tempDirectory, temporaries));
+  }
+  const MailComposer::Result result = composer_.send(message);
+  for (const std::string& path : temporaries) {
+    fs::remove(path, ec);
+  }
+  return result == MailComposer::Result::Failed ? Outcome::Failed : Outcome::Sent;
+}
+
+}  // namespace qp

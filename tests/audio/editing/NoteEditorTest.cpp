@@ -1,0 +1,297 @@
+// Note editing: erase, and the file side of insert and append (head copy, tail copy and the
+// replacement that keeps the note's name, times and permissions).
+#include "audio/editing/NoteEditor.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "audio/AudioMessages.h"
+#include "audio/editing/NoteReplacement.h"
+#include "common/MemorySettingsStore.h"
+#include "support/BufferCompare.h"
+#include "support/FailingOutputFile.h"
+#include "support/FakeAudioUi.h"
+#include "support/SignalGenerators.h"
+#include "support/TempDir.h"
+
+namespace qp {
+namespace {
+
+using test::sameSamples;
+
+constexpr std::uint32_t kRate = 8000;
+
+std::vector<std::int16_t> ramp(std::size_t count, int offset = 1) {
+  std::vector<std::int16_t> s(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    s[i] = static_cast<std::int16_t>(static_cast<int>(i % 20000) + offset);
+  }
+  return s;
+}
+
+std::vector<std::int16_t> part(const std::vector<std::int16_t>& s, std::size_t from,
+                               std::size_t to) {
+  return {s.begin() + static_cast<std::ptrdiff_t>(from),
+          s.begin() + static_cast<std::ptrdiff_t>(to)};
+}
+
+std::vector<std::int16_t> join(std::initializer_list<std::vector<std::int16_t>> parts) {
+  std::vector<std::int16_t> all;
+  for (const auto& p : parts) {
+    all.insert(all.end(), p.begin(), p.end());
+  }
+  return all;
+}
+
+class RecordingCompanions final : public CompanionMaker {
+ public:
+  bool makeCompanion(const std::string& notePath, const std::string& noteName) override {
+    made.push_back(notePath + "|" + noteName);
+    return true;
+  }
+  std::vector<std::string> made;
+};
+
+class NoteEditorTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    note_ = ramp(4 * kRate);
+    path_ = writeNote("Memo.wav", note_);
+    window_.notes = {path_};
+    window_.selected = {0};
+    // A note from long ago that only its owner and group may read.
+    ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
+    const struct timespec times[2] = {{1000000000, 123456789}, {1100000000, 987654321}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path_.c_str(), times, 0), 0);
+  }
+  std::string writeNote(const std::string& name, const std::vector<std::int16_t>& samples,
+                        std::uint16_t channels = 1, std::uint16_t bits = 16) {
+    const std::string path = dir_.file(name);
+    WaveFileWriter writer;
+    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(channels, kRate, bits)));
+    const auto bytes = test::toBytes(samples);
+    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    EXPECT_TRUE(writer.close());
+    return path;
+  }
+  std::vector<std::int16_t> samplesOf(const std::string& path) {
+    WaveFileReader reader;
+    EXPECT_TRUE(reader.open(path));
+    std::vector<std::uint8_t> bytes(reader.dataSize());
+    reader.read(bytes.data(), reader.dataSize());
+    EXPECT_EQ(reader.format(), WaveFormat::pcm(1, kRate, 16));
+    return test::fromBytes(bytes);
+  }
+  // The note is still at its path with its permissions and times, and nothing else is left.
+  void expectKeptItsStatus() {
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1100000000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 987654321);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+  }
+  // What the recording controller does for insert and append, with recorded in between.
+  bool recordEdit(const std::vector<std::int16_t>& recorded) {
+    std::uint32_t rate = 0;
+    if (!editor_.openForRecording(rate)) {
+      return false;
+    }
+    EXPECT_EQ(rate, kRate);
+    WaveFileWriter writer;
+    EXPECT_TRUE(writer.open(editor_.newFilePath(), WaveFormat::pcm(1, rate, 16)));
+    EXPECT_TRUE(editor_.copyHead(writer));
+    const auto bytes = test::toBytes(recorded);
+    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    return editor_.completeEdit(writer);
+  }
+
+  test::TempDir dir_;
+  test::FakeUiServices ui_;
+  test::FakeAudioWindow window_{dir_.path().string()};
+  MemorySettingsStore settings_;
+  NoteEditor editor_{ui_, window_, settings_};
+  std::vector<std::int16_t> note_;
+  std::string path_;
+};
+
+TEST_F(NoteEditorTest, EraseCutsTheSelectionAndKeepsNameTimesAndPermissions) {
+  window_.selection = GraphSelection::range(0.25, 0.5);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Erased);
+  EXPECT_TRUE(ui_.questions.empty());  // Shift: no question
+  EXPECT_TRUE(sameSamples(join({part(note_, 0, kRate), part(note_, 2 * kRate, 4 * kRate)}),
+                          samplesOf(path_)));
+  expectKeptItsStatus();
+}
+
+TEST_F(NoteEditorTest, EraseAsksFirstAndNoLeavesTheNote) {
+  window_.selection = GraphSelection::range(0.25, 0.5);
+  ui_.answerYes = false;
+  EXPECT_EQ(editor_.eraseSelection(false), NoteEditor::EraseResult::Declined);
+  EXPECT_EQ(ui_.questions, (std::vector<std::string>{AudioMessages::kEraseQuestion}));
+  EXPECT_TRUE(sameSamples(note_, samplesOf(path_)));
+  ui_.answerYes = true;
+  EXPECT_EQ(editor_.eraseSelection(false), NoteEditor::EraseResult::Erased);
+  EXPECT_EQ(samplesOf(path_).size(), 3 * kRate);
+}
+
+TEST_F(NoteEditorTest, EraseBoundaries) {
+  struct Row {
+    GraphSelection selection;
+    std::size_t keepHead, resumeAt;  // samples
+  };
+  // Offsets are whole 4-byte steps: 0.33333 of 64000 bytes is 21332.8, cut to 21332.
+  const Row rows[] = {
+      {GraphSelection::range(0.0, 1.0), 0, 4 * kRate},
+      {GraphSelection::range(0.5, 1.7), 2 * kRate, 4 * kRate},
+      {GraphSelection::range(0.0, 0.25), 0, kRate},
+      {GraphSelection::range(0.33333, 0.5), 10666, 2 * kRate},
+  };
+  for (const Row& row : rows) {
+    const std::string path = writeNote("Memo.wav", note_);
+    window_.selection = row.selection;
+    ASSERT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Erased);
+    EXPECT_TRUE(
+        sameSamples(join({part(note_, 0, row.keepHead), part(note_, row.resumeAt, note_.size())}),
+                    samplesOf(path)))
+        << row.selection.start << " " << row.selection.end;
+  }
+}
+
+TEST_F(NoteEditorTest, EraseNeedsAStretchAndASixteenBitNote) {
+  window_.selection = GraphSelection::insertionPoint(0.5);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::NothingSelected);
+  const std::string eight = writeNote("Eight.wav", std::vector<std::int16_t>(4000, 0x4040), 1, 8);
+  const auto before = test::readFileBytes(eight);
+  window_.notes = {eight};
+  window_.selection = GraphSelection::range(0.25, 0.5);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::NotOffered);
+  EXPECT_EQ(test::readFileBytes(eight), before);
+  window_.notes = {dir_.file("missing.wav")};
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Failed);
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(NoteEditorTest, AFullDiskDuringEraseKeepsTheOldNoteAndRemovesTheNewFile) {
+  const auto before = test::readFileBytes(path_);
+  editor_.setWriterFactory([] {
+    return std::make_unique<WaveFileWriter>(std::make_unique<test::FailingOutputFile>(46 + 5000));
+  });
+  window_.selection = GraphSelection::range(0.5, 0.75);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Failed);
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_EQ(test::readFileBytes(path_), before);
+  expectKeptItsStatus();
+}
+
+TEST_F(NoteEditorTest, InsertAppendAndReplaceThroughTheRecorderSide) {
+  const auto recorded = ramp(kRate / 2, 500);
+  struct Row {
+    int insertPoint;
+    GraphSelection selection;
+    std::vector<std::int16_t> expected;
+  };
+  const std::vector<Row> rows = {
+      {0, GraphSelection::insertionPoint(0.5),
+       join({part(note_, 0, 2 * kRate), recorded, part(note_, 2 * kRate, 4 * kRate)})},
+      {0, GraphSelection::range(0.0, 0.25), join({recorded, part(note_, kRate, 4 * kRate)})},
+      {0, GraphSelection::range(0.75, 3.0), join({part(note_, 0, 3 * kRate), recorded})},
+      {-1, GraphSelection::range(0.25, 0.5), join({note_, recorded})},
+  };
+  for (const Row& row : rows) {
+    writeNote("Memo.wav", note_);
+    ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
+    const struct timespec times[2] = {{1000000000, 123456789}, {1100000000, 987654321}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path_.c_str(), times, 0), 0);
+    window_.selection = row.selection;
+    editor_.setRecordingStarter([&] { return recordEdit(recorded); });
+    ASSERT_TRUE(row.insertPoint < 0 ? editor_.appendRecording() : editor_.insertRecording());
+    EXPECT_FALSE(editor_.editMode());
+    EXPECT_TRUE(sameSamples(row.expected, samplesOf(path_))) << row.selection.start;
+    expectKeptItsStatus();
+  }
+  EXPECT_EQ(window_.timeTexts,
+            (std::vector<std::string>{"Inserting", "Inserting", "Inserting", "Appending"}));
+}
+
+TEST_F(NoteEditorTest, InsertAndAppendRefusals) {
+  int starts = 0;
+  editor_.setRecordingStarter([&] {
+    ++starts;
+    EXPECT_TRUE(editor_.editMode());
+    return false;
+  });
+  window_.selected = {};
+  EXPECT_FALSE(editor_.appendRecording());
+  window_.selected = {0};
+  window_.selection = GraphSelection::none();
+  EXPECT_FALSE(editor_.insertRecording());
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kSelectANote,
+                                                    AudioMessages::kNeedInsertionPoint}));
+  window_.selection = GraphSelection::range(0.1, 0.2);
+  ui_.answerYes = false;
+  EXPECT_FALSE(editor_.insertRecording());
+  EXPECT_EQ(ui_.questions, (std::vector<std::string>{AudioMessages::kReplaceQuestion}));
+  EXPECT_EQ(starts, 0);
+  EXPECT_FALSE(editor_.appendRecording());  // the recorder refused: edit mode is left
+  EXPECT_EQ(starts, 1);
+  EXPECT_FALSE(editor_.editMode());
+
+  // A stereo note cannot take a recording.
+  window_.notes = {writeNote("Stereo.wav", ramp(2 * kRate), 2)};
+  std::uint32_t rate = 0;
+  EXPECT_FALSE(editor_.openForRecording(rate));
+  EXPECT_EQ(ui_.messages.back(), AudioMessages::kMonoOnly);
+  window_.notes = {dir_.file("missing.wav")};
+  EXPECT_FALSE(editor_.openForRecording(rate));
+  EXPECT_EQ(ui_.messages.back(), AudioMessages::kCannotOpenNote);
+}
+
+TEST_F(NoteEditorTest, ADragFormatRemakesTheCompanionAfterAnEdit) {
+  RecordingCompanions companions;
+  NoteEditor editor(ui_, window_, settings_, &companions);
+  window_.selection = GraphSelection::range(0.25, 0.5);
+  ASSERT_EQ(editor.eraseSelection(true), NoteEditor::EraseResult::Erased);
+  EXPECT_TRUE(companions.made.empty());  // DragFormat 0: wave files are dragged as they are
+  settings_.writeNumber("DragFormat", 1);
+  ASSERT_EQ(editor.eraseSelection(true), NoteEditor::EraseResult::Erased);
+  EXPECT_EQ(companions.made, (std::vector<std::string>{path_ + "|" + dir_.file("Memo")}));
+  EXPECT_EQ(window_.companions, (std::vector<std::string>{path_}));
+}
+
+TEST(NoteReplacementTest, AFailedReplacementKeepsTheOldNoteAndRemovesTheNewFile) {
+  test::TempDir dir;
+  const std::string fresh = dir.file("new.wav");
+  test::writeFileBytes(fresh, {1, 2, 3});
+  EXPECT_FALSE(NoteReplacement::replace(fresh, dir.file("missing.wav")));
+  EXPECT_FALSE(std::filesystem::exists(fresh));
+  // The old path is a directory: not a note to replace.
+  std::filesystem::create_directory(dir.file("folder.wav"));
+  test::writeFileBytes(fresh, {1, 2, 3});
+  EXPECT_FALSE(NoteReplacement::replace(fresh, dir.file("folder.wav")));
+  EXPECT_FALSE(std::filesystem::exists(fresh));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.wav")));
+}
+
+TEST(NoteReplacementTest, OnlyRegularFilesAreRemovedAsDiscardedRecordings) {
+  test::TempDir dir;
+  const std::string fifo = dir.file("pipe.wav");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(NoteReplacement::removeWritten(fifo));
+  EXPECT_TRUE(std::filesystem::exists(fifo));
+  const std::string target = dir.file("target.wav");
+  test::writeFileBytes(target, {1});
+  std::filesystem::create_symlink(target, dir.file("link.wav"));
+  EXPECT_FALSE(NoteReplacement::removeWritten(dir.file("link.wav")));
+  EXPECT_TRUE(std::filesystem::exists(target));
+  EXPECT_TRUE(NoteReplacement::removeWritten(target));
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+}  // namespace
+}  // namespace qp

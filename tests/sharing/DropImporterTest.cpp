@@ -1,0 +1,118 @@
+// Files dropped into a folder: wave files copied and WMA files converted keeping their times,
+// links followed, other files ignored, the stop at a file of the folder itself, and the replace
+// question.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/MemorySettingsStore.h"
+#include "sharing/DropImporter.h"
+#include "support/ExportFakes.h"
+#include "support/FakeClock.h"
+#include "support/TempDir.h"
+#include "support/WavFixtures.h"
+
+namespace qp {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScriptedPrompt final : public DropImporter::ReplacePrompt {
+ public:
+  bool answer = false;
+  std::vector<std::string> asked;
+  bool confirmReplace(const std::string& message) override {
+    asked.push_back(message);
+    return answer;
+  }
+};
+
+class DropImporterTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder_);
+    fs::create_directories(outside_);
+  }
+  std::string outsideFile(const std::string& name, test::Bytes bytes = {7, 7}) {
+    const std::string path = outside_ + "/" + name;
+    test::writeFileBytes(path, bytes);
+    fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(48));
+    return path;
+  }
+  DropImporter::Result drop(const std::vector<std::string>& files, bool busy = false) {
+    DropImporter importer(strings_, formats_.get(), prompt_);
+    list_.load(folder_);
+    return importer.dropFiles(files, folder_, &list_, busy);
+  }
+
+  test::TempDir dir_;
+  std::string folder_ = dir_.file("notes/Personal");
+  std::string outside_ = dir_.file("elsewhere");
+  MemorySettingsStore settings_;
+  StringTable strings_{1033};
+  test::FakeClock clock_{1772445600};
+  NoteList list_{settings_, strings_, clock_};
+  std::vector<std::string> calls_;
+  std::unique_ptr<CExportFormats> formats_ = test::wmaOnlyFormats(strings_, calls_);
+  ScriptedPrompt prompt_;
+};
+
+TEST_F(DropImporterTest, WaveIsCopiedUnderItsOwnNameWithItsTime) {
+  const std::string source = outsideFile("Memo.WAV", {1, 2, 3});
+  const auto result = drop({source});
+  ASSERT_EQ(result.imported, std::vector<std::string>{folder_ + "/Memo.WAV"});
+  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.WAV"), (test::Bytes{1, 2, 3}));
+  EXPECT_EQ(fs::last_write_time(folder_ + "/Memo.WAV"), fs::last_write_time(source));
+  EXPECT_TRUE(fs::exists(source));
+}
+
+TEST_F(DropImporterTest, WmaIsConvertedToAWaveNoteWithItsTime) {
+  const std::string source = outsideFile("Memo.wma");
+  const auto result = drop({source});
+  ASSERT_EQ(result.imported, std::vector<std::string>{folder_ + "/Memo.wav"});
+  EXPECT_EQ(calls_, std::vector<std::string>{"wav " + source});
+  EXPECT_EQ(fs::last_write_time(folder_ + "/Memo.wav"), fs::last_write_time(source));
+
+  DropImporter noConverter(strings_, nullptr, prompt_);
+  EXPECT_TRUE(
+      noConverter.dropFiles({outsideFile("Other.wma")}, folder_, nullptr, false).imported.empty());
+}
+
+TEST_F(DropImporterTest, LinksAreFollowedAndOtherFilesIgnored) {
+  const std::string target = outsideFile("Real.wav");
+  fs::create_symlink(target, outside_ + "/Link.txt");
+  fs::create_directories(outside_ + "/dir.wav");
+  const auto result = drop({outside_ + "/Link.txt", outsideFile("readme.txt"),
+                            outside_ + "/dir.wav", outside_ + "/missing.wav"});
+  EXPECT_EQ(result.imported, std::vector<std::string>{folder_ + "/Real.wav"});
+  EXPECT_FALSE(result.stoppedInOwnFolder);
+  EXPECT_EQ(drop({outsideFile("a.wav")}, true).imported.size(), 0u);  // recording or playing
+}
+
+TEST_F(DropImporterTest, AFileOfTheFolderItselfEndsTheDrop) {
+  test::writeFileBytes(folder_ + "/Inside.wav", {1});
+  const auto result =
+      drop({outsideFile("First.wav"), folder_ + "/Inside.wav", outsideFile("Third.wav")});
+  EXPECT_EQ(result.imported, std::vector<std::string>{folder_ + "/First.wav"});
+  EXPECT_TRUE(result.stoppedInOwnFolder);
+  EXPECT_FALSE(fs::exists(folder_ + "/Third.wav"));
+}
+
+TEST_F(DropImporterTest, ExistingNoteIsReplacedOnlyWhenTheUserSaysYes) {
+  test::writeFileBytes(folder_ + "/Memo.wav", {9});
+  test::writeFileBytes(folder_ + "/Memo.mp3", {9});
+  const std::string source = outsideFile("Memo.wav", {4, 4});
+  EXPECT_TRUE(drop({source}).imported.empty());
+  ASSERT_EQ(prompt_.asked.size(), 1u);
+  EXPECT_EQ(prompt_.asked[0],
+            "You already have a note with this name: Memo.wav\n\nDo you want to replace it?");
+  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.wav"), test::Bytes{9});
+
+  prompt_.answer = true;
+  EXPECT_EQ(drop({source}).imported.size(), 1u);
+  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.wav"), (test::Bytes{4, 4}));
+  EXPECT_FALSE(fs::exists(folder_ + "/Memo.mp3"));  // the replaced note's companion
+}
+
+}  // namespace
+}  // namespace qp
