@@ -102,7 +102,8 @@ int CNoiseReducer::Process(float* in, int inCount, float* out, int outCapacity) 
 int CNoiseReducer::ProcessDecimating(float* in, int inCount, float* out, int outCapacity) {
   const int decimated = m_intDec.Decimate(in, inCount);
   int room = decimated / m_stride + m_overflow.Count();
-  const auto needed = static_cast<std::size_t>(m_offset + room * m_stride);
+  const std::size_t needed = static_cast<std::size_t>(m_offset) +
+                             static_cast<std::size_t>(room) * static_cast<std::size_t>(m_stride);
   if (m_temp.size() < needed) {
     m_temp.resize(needed);
   }
