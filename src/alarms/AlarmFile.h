@@ -9,8 +9,8 @@
 
 namespace qp {
 
-// The alarm file beside a note: the note's path with its last three characters ("wav")
-// replaced by "alm", holding one AlarmRecord.
+// The alarm file beside a note, holding one AlarmRecord. Its path is the note's path minus the
+// last three characters (normally "wav") plus "alm".
 struct AlarmFile {
   static std::string pathForNote(std::string_view notePath);
 

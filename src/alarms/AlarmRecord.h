@@ -12,9 +12,9 @@
 
 namespace qp {
 
-// The alarm of one note, kept in a 244-byte file beside the note (all integers 32-bit signed
-// little-endian; times are seconds since 1970-01-01 00:00 UTC, read in local time where a date
-// or a time of day is taken from them). Older files hold a 232- or 236-byte legacy record that
+// The alarm of one note, kept in a 244-byte file beside the note. Every integer is a signed
+// 32-bit little-endian value; times count seconds from the Unix epoch, and dates and times of
+// day are derived from them in local time. Older files hold a 232- or 236-byte legacy record that
 // begins with one time value instead of hour, minute and second.
 struct AlarmRecord {
   enum Schedule : std::int32_t { kOneTime = 0, kWeekly = 1, kMonthly = 2 };
@@ -31,7 +31,7 @@ struct AlarmRecord {
   std::int32_t minute = 0;
   std::int32_t second = 0;
   std::int32_t schedule = kOneTime;
-  std::int32_t playOnDate = 0;  // its local date is the day of a one-time alarm
+  std::int32_t playOnDate = 0;  // a one-time alarm fires on this time's local date
   std::int32_t eraseAfterPlaying = 0;
   std::array<std::int32_t, 7> weekdays{};  // Sunday first; non-zero: fires that day
   std::int32_t monthlyMode = kDayOfMonth;

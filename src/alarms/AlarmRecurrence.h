@@ -8,7 +8,7 @@
 namespace qp {
 
 // The date arithmetic of alarms. All dates and times of day are local (the process's TZ);
-// "now" is a time value (seconds since 1970-01-01 00:00 UTC) from the caller's Clock.
+// "now" is a time value (seconds from the Unix epoch) from the caller's Clock.
 struct AlarmRecurrence {
   // Midnight of the ordinal-th given weekday of a month: weekday 1 Sunday ... 7 Saturday,
   // ordinal 0 First ... 3 Fourth, 4 Last (the fifth occurrence when the month has one, else
@@ -16,7 +16,7 @@ struct AlarmRecurrence {
   static std::optional<std::int64_t> nthWeekdayOfMonth(int year, int month, int weekday,
                                                        int ordinal);
 
-  // Sets record.nextTime to the next occurrence (0 when there is none) and state to Unset,
+  // Sets record.nextTime to the coming occurrence, or 0 if the alarm has none, and state to Unset,
   // except that a Snoozed record whose snoozeUntil is still ahead keeps its state and gets
   // nextTime = snoozeUntil. A one-time alarm gets its occurrence even when it has passed.
   static void nextOccurrence(AlarmRecord& record, std::int64_t now);

@@ -7,7 +7,7 @@ namespace qp {
 // Where an alarm stands; stored as a signed 32-bit value in the alarm record.
 enum class AlarmState : std::int32_t {
   Unset = -1,    // being recomputed
-  Inactive = 0,  // no occurrence ahead (a one-time alarm that has passed or played)
+  Inactive = 0,  // nothing left to fire (e.g. a one-time alarm already past or played)
   Pending = 1,   // next occurrence on a later day
   Today = 2,     // next occurrence today; also marks an armed alarm
   Ringing = 3,   // fired, its popup is open

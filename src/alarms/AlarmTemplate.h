@@ -8,8 +8,8 @@
 
 namespace qp {
 
-// The settings record "Alarm": the alarm last confirmed in the alarm dialog (244 bytes), which
-// supplies the options of the next new alarm.
+// The settings record "Alarm": the alarm last confirmed in the alarm dialog (244 bytes); a new
+// alarm starts from its options.
 struct AlarmTemplate {
   static constexpr const char* kValueName = "Alarm";
 

@@ -17,8 +17,9 @@ struct LocalDateTime {
   int weekday = 4;  // 0 Sunday ... 6 Saturday
 };
 
-// Conversions between time values (seconds since 1970-01-01 00:00 UTC) and local time, with
-// the C library's normalising conversion: a day past the end of a month rolls into the next.
+// Conversions between time values (seconds from the Unix epoch) and local time, using the C
+// library's normalising conversion: a day beyond a month's last carries over into the following
+// month.
 struct LocalTime {
   static LocalDateTime fromTime(std::int64_t time);
 

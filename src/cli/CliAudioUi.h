@@ -59,8 +59,8 @@ class CliGraph final : public WaveformGraphFeed {
 };
 
 // The main window of the audio verbs: a notes list of the files named on the command line
-// (all selected), the selection from the options, the last time shown, and new files named
-// "QP_" plus the local time in the folder of folderForNewNotes.
+// (all selected), the selection from the options, the last time shown, and new notes in
+// folderForNewNotes under NameRules::newNoteName, with " (2)", " (3)"... while that is taken.
 class CliAudioWindow final : public AudioWindow {
  public:
   void showTime(int seconds) override { time_.store(seconds); }

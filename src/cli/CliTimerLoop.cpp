@@ -23,7 +23,8 @@ void CliTimerLoop::runUntil(const std::function<bool()>& done) {
     });
     if (next != timers_.end() && next->second.due <= now) {
       const int id = next->first;
-      // A repeating timer's next turn counts from now, as a window timer's does.
+      // The next turn counts from now, not from the due time: a late timer never fires
+      // twice in a row to catch up.
       next->second.due = now + std::max(next->second.interval, std::chrono::milliseconds(1));
       if (onTimer_) {
         onTimer_(id);

@@ -8,7 +8,7 @@
 
 namespace qp::cli {
 
-// Window-style repeating timers for a program without a window: runUntil dispatches each timer
+// Repeating timers for the command line, which has no event loop: runUntil dispatches each timer
 // that comes due to the handler (on the calling thread) and sleeps in between. runUntil may be
 // entered again from inside the handler (a popup waiting while other timers fire).
 class CliTimerLoop final : public AlarmTimers {

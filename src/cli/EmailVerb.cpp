@@ -1,6 +1,6 @@
 // quillophone-cli email NOTE...: the notes attached to a new message in the desktop's mail
 // program, converted to the EmailFormat setting, as the e-mail command does. Without xdg-email
-// nothing happens; a mail program that refuses the message gets message 79 and exit status 1.
+// nothing happens; when the mail program refuses the message, string 79 and exit status 1.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>

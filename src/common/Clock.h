@@ -5,7 +5,7 @@
 
 namespace qp {
 
-// The wall clock as the alarm code sees it: seconds since 1970-01-01 00:00 UTC. Production code
+// The wall clock as the alarm code sees it, in seconds from the Unix epoch. Production code
 // uses SystemClock; tests substitute a clock they can set.
 class Clock {
  public:

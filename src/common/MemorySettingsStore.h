@@ -11,8 +11,8 @@
 namespace qp {
 
 // Settings kept in memory, for tests and for runs that must not touch the user's settings.
-// Each value keeps the kind it was written with; reading it as another kind gives the default,
-// as a registry value of the wrong type would.
+// Each value keeps the kind it was written with; reading it as another kind gives the caller's
+// default, as the SettingsStore contract asks.
 class MemorySettingsStore final : public SettingsStore {
  public:
   using Value = std::variant<std::int32_t, std::string, std::vector<std::uint8_t>>;

@@ -8,7 +8,7 @@
 
 namespace qp {
 
-// The program's settings: named values under the `Settings` key of the current user. A value
+// The program's settings: the current user's named values in the group `Settings`. A value
 // is a whole number (32-bit signed; -1 is a valid setting), a text (UTF-8) or a binary record
 // (kept byte-exact: the 8-byte folder options, the 244-byte alarm template). Every reader
 // supplies its own default; a missing value, or one stored as another kind or unreadable,

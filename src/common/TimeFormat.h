@@ -6,7 +6,7 @@
 
 namespace qp::TimeFormat {
 
-// Formats the local time of unixSeconds (seconds since 1970-01-01 00:00 UTC) with a strftime
+// Formats the local time of unixSeconds (seconds from the Unix epoch) with a strftime
 // format in the C library's current time locale. "%#c" stands for the long date-and-time form
 // of that locale (the "%c" form with full weekday and month names). Empty when the time cannot
 // be converted.

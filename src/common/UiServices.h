@@ -11,8 +11,8 @@ struct NoAudioChoice {
   bool help = false;            // closed with "Help" (only offered when help exists)
 };
 
-// The core's way to the user interface, installed by whoever runs the core: the desktop
-// window, the command line, or a test. Everything except postToUi is called on the UI thread
+// The core's way to the user interface, installed by the front end that runs the core (the
+// command-line program, or a test's fake). Everything except postToUi is called on the UI thread
 // only; postToUi may be called from any thread.
 class UiServices {
  public:
@@ -22,7 +22,7 @@ class UiServices {
   // through this.
   virtual void postToUi(std::function<void()> task) = 0;
 
-  // A message box with the exclamation icon and the program's caption; returns when closed.
+  // Shows text as a warning under the program's caption; returns once the user dismissed it.
   virtual void showMessage(const std::string& text) = 0;
 
   // A Yes/No question with the question icon; true for Yes.

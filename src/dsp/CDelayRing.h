@@ -5,7 +5,7 @@
 
 namespace qp::dsp {
 
-// Circular buffer of a fixed number of floats with a cursor, used as a delay line (Write, then
+// Fixed-length ring of floats with a cursor, used as a delay line (Write, then
 // Window or Read) and as an overlap-add accumulator (Slot, Advance). A new ring holds zeros
 // and its cursor is at the first slot. Values written with Write() are also kept in a mirror
 // copy so that Window() can hand out the whole ring, oldest value first, as one contiguous

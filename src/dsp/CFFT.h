@@ -17,8 +17,8 @@ class CFFT {
   CFFT(const CFFT&) = delete;
   CFFT& operator=(const CFFT&) = delete;
 
-  // kind 1: plain complex transform; kind 2: the same with an extra work buffer of n complex
-  // values. False (and nothing changed) unless n is a power of two and kind is 1 or 2.
+  // Both accepted kinds (1 and 2) give the same transform; the kind is only kept for Kind().
+  // Returns false and changes nothing for any other kind or when n is not a power of two.
   bool Init(int kind, int n);
   // Interleaved arrays of n complex values (2 n floats: real, imaginary). Copies in to out
   // when they differ, then transforms out in place.

@@ -7,8 +7,8 @@ namespace qp::dsp {
 
 // Integer-factor rate converter for one channel of an interleaved float stream: Decimate
 // lowers the rate by F with an anti-alias low-pass (in place), Interpolate raises it back by F
-// with the same low-pass split into F phases. The low-pass of each supported factor (2, 3, 4,
-// 5, 6, 7, 8, 10, 12, 20, 24) is a fixed linear-phase table of 8 F taps summing to 1. Counts
+// with the same low-pass split into F phases. Supported factors are 2 to 8, 10, 12, 20 and 24,
+// each with a fixed linear-phase table of 8 F taps summing to 1. Counts
 // and capacities are in interleaved floats (stride per channel sample). Holds its own
 // histories and a 512-float buffer of interpolated samples that found no room; no allocation
 // after Setup.

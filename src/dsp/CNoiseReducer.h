@@ -14,7 +14,7 @@ namespace qp::dsp {
 // overflow queue, wrapped in a CIntDec rate conversion (factor 2, or 3 from 44100 Hz on) when
 // the rate is above 24000 Hz. You need one chain per channel. Counts are in interleaved
 // floats: a chain with stride 2 reads and writes every second float from `offset` on.
-// Output lags input by 2 m_M - m_N samples of the bank's rate; samples still in the bank, or
+// The bank delays the signal by (2 m_M - m_N) samples at its rate; samples still in the bank, or
 // waiting for room, come out on later calls. Process allocates nothing once Init has run.
 class CNoiseReducer {
  public:

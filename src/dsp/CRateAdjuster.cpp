@@ -9,8 +9,8 @@
 namespace qp::dsp {
 namespace {
 
-// Fractional-delay filters, tap 0 weighting the oldest of 25 samples. Measured from the
-// newest sample their delays are 12, ~11.75, 11.5 and ~11.25 samples; F3 is F1 reversed.
+// Fractional-delay filters, tap 0 weighting the oldest of 25 samples. Counted back from the
+// newest sample they delay by 12, ~11.75, 11.5 and ~11.25 samples; F3 is F1 reversed.
 constexpr float kF0[CRateAdjuster::kTaps] = {
     -0.122734f,  0.0316862f,  -0.0141587f, 0.0327825f,  -0.0226297f, 0.0353054f, -0.0292674f,
     0.0381071f,  -0.0341469f, 0.0402482f,  -0.0372344f, 0.0415862f,  0.9617f,    0.0415862f,

@@ -8,7 +8,7 @@ namespace qp::dsp {
 // samples it drops one (n > 0: |n| inputs give |n| - 1 outputs, faster playback) or inserts
 // one (n < 0: |n| inputs give |n| + 1 outputs, slower playback), and hides the step with
 // four 25-tap fractional-delay filters (delays 12, 11.75, 11.5 and 11.25 samples) used in
-// turn over the cycle. The output lags the input by 12 samples: the first 12 samples after
+// turn over the cycle. Output runs 12 samples behind input: the first 12 samples after
 // Configure only fill the history. The cycle state carries over from one Process call to the
 // next, so the output stream does not depend on how the input is cut into blocks.
 //

@@ -9,10 +9,10 @@
 
 namespace qp::dsp {
 
-// Synthesis half of the filter bank of CSplit: takes one sample from each of the m_K band
-// queues per frame, optionally applies the per-band noise suppression, and overlap-adds m_N
-// output samples per frame. With equal parameters and suppression off, CSplit followed by
-// CRecom reproduces the input delayed by 2 m_M samples. The band queues belong to the owner.
+// Synthesis half of the filter bank of CSplit: each frame pops one sample per band queue (m_K
+// queues), optionally applies the per-band noise suppression, and overlap-adds m_N output
+// samples. With the same K, N, M and suppression off, CSplit then CRecom give back the input
+// 2 m_M samples late. The band queues belong to the owner.
 // All tables are built by Init; Synthesize allocates nothing.
 class CRecom {
  public:
@@ -30,9 +30,9 @@ class CRecom {
   // Switches the suppression on or off; switching on creates its state when missing.
   void SetSuppression(bool on);
 
-  // Consumes every frame waiting in band queue 0 at entry and writes m_N samples per frame to
-  // consecutive floats of out, which must have room for 260 * m_N floats. nOut receives the
-  // number of floats written.
+  // Synthesises as many frames as band queue 0 holds on entry, m_N floats each, packed one
+  // after another into out (room for 260 * m_N floats needed). nOut receives the number of
+  // floats written.
   void Synthesize(float* out, int& nOut);
 
   bool Suppressing() const { return m_suppressOn; }

@@ -24,8 +24,8 @@ class CSilkvoiceFilter {
   // Restarts the filter for a stream; rate in Hz. False (and the filter unconfigured) unless
   // rate > 0, bits is 8 or 16 and channels is 1 or 2.
   bool Configure(std::uint32_t rate, int bits, int channels);
-  // Processes the PCM block in place and returns the number of processed bytes now at its
-  // start (never more than bytes). Only whole sample frames are processed: trailing bytes
+  // Filters the PCM block in place; returns how many filtered bytes now lie at its start
+  // (never more than bytes). Only whole sample frames are processed: trailing bytes
   // that do not make a frame are ignored. 0 when unconfigured or for bytes = 0.
   std::uint32_t Process(void* block, std::uint32_t bytes);
 

@@ -10,7 +10,7 @@
 namespace qp::dsp {
 
 // Analysis half of the uniform filter bank: cuts a float stream into m_K real band signals,
-// each decimated by m_N (band m centred at (m + 0.25) fs / m_K), using a windowed-sinc
+// each decimated by m_N (centre of band m: (m + 0.25) fs / m_K), using a windowed-sinc
 // prototype of 2 m_M taps. Every frame pushes one sample onto each of the m_K band queues,
 // which the owner supplies and keeps (CRecom consumes them). m_K must be a power of two and
 // 2 m_M a multiple of 2 m_K. All tables are built by Init; Analyze allocates nothing.
@@ -21,8 +21,8 @@ class CSplit {
   CSplit(const CSplit&) = delete;
   CSplit& operator=(const CSplit&) = delete;
 
-  // Builds the tables for K bands, hop N and half length M, clears the delay line and
-  // computes one frame from it, so every band queue starts with one 0. bandQueues points to
+  // Builds the tables for K bands, hop N and half length M, zeroes the delay line and runs
+  // one frame over it: each band queue then holds a single zero. bandQueues points to
   // K queues that outlive this object. suppress is kept for the owner; the bank itself applies
   // no gain. False when the parameters cannot be used (later frames are then refused).
   bool Init(int K, int N, int M, CSampleQueue* const* bandQueues, int suppress);
@@ -30,9 +30,9 @@ class CSplit {
   // Consumes samples from `in`, reading every stride-th float; each sample advances `in` by
   // stride and lowers count by stride. Produces every whole frame the input allows, stopping
   // early while band queue 0 is full; a partial hop stays in the delay line for the next call.
-  // Returns whether band queue 0 holds at least one sample.
+  // True when band queue 0 is not empty afterwards.
   bool Analyze(const float*& in, int& count, int stride);
-  // Computes one frame from the delay line and pushes one sample onto every band queue.
+  // Runs one frame over the delay line: one new sample on each band queue.
   void AnalyzeFrame();
 
   int K() const { return m_K; }

@@ -2,8 +2,8 @@
 
 namespace qp::dsp {
 
-// The Hann window of L + 1 points, w[n] = 0.5 - 0.5 cos(2 pi (n + 1) / (L + 2)), as a constant
-// table: 129 values when L is 128, 257 values for any other L (which is 256 in this program).
+// Constant table of the (L + 1)-point Hann window, w[n] = 0.5 (1 - cos(2 pi (n + 1) / (L + 2))):
+// 129 values for L = 128, otherwise the 257 values of L = 256 (the bank's only other length).
 const float* hannWindow(int L);
 
 // Windowed-sinc prototype low-pass of L + 1 = 2 M + 1 taps, normalised to sum to 1:

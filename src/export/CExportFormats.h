@@ -45,7 +45,7 @@ class CExportFormats {
   bool first(ExportFormat& entry);
   bool next(ExportFormat& entry);
 
-  // The credit lines of the available entries that have one, separated by a blank line.
+  // Credit lines of the available entries (those that have one), a blank line between them.
   std::string credits() const;
 
   // Converts sourcePath into targetBase + the format's extension; targetBase is extended in

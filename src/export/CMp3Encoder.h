@@ -28,10 +28,10 @@ class CMp3Encoder {
 
   bool available() const { return available_; }
 
-  // Writes targetPath (created or truncated) from the note at sourcePath. False at once when
-  // the encoder is not available, and on any failure (source unreadable or not 16-bit PCM of
-  // 1 or 2 channels, target not creatable, encoder error, short write); a partly written
-  // target stays on disk.
+  // Writes targetPath (created or truncated) from the note at sourcePath. False without
+  // touching any file when available() is false, and on any failure (source unreadable or not
+  // 16-bit PCM of 1 or 2 channels, target not creatable, encoder error, short write); a partly
+  // written target stays on disk.
   bool encode(const std::string& sourcePath, const std::string& targetPath);
 
  private:

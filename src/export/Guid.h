@@ -8,7 +8,7 @@
 
 namespace qp {
 
-// A 16-byte identifier in its registry text form {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}.
+// A 16-byte identifier, written as text in the braced form {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}.
 struct Guid {
   std::uint32_t data1 = 0;
   std::uint16_t data2 = 0;

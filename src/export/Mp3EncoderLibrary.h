@@ -20,8 +20,9 @@ class Mp3EncoderLibrary {
   // True when the library offers the entry point of that name ("beInitStream", ...).
   virtual bool hasEntryPoint(std::string_view name) const = 0;
 
-  // config: the 331-byte configuration record (Mp3StreamConfig). samplesPerChunk counts 16-bit
-  // samples over all channels; outputBufferSize is the bytes one chunk may produce.
+  // config: the 331-byte configuration record (Mp3StreamConfig). samplesPerChunk is the chunk
+  // size in 16-bit samples, all channels counted; outputBufferSize is the bytes one chunk may
+  // produce.
   virtual std::uint32_t beInitStream(const std::uint8_t* config, std::uint32_t& samplesPerChunk,
                                      std::uint32_t& outputBufferSize, Stream& stream) = 0;
   // Encodes sampleCount interleaved samples (at most samplesPerChunk) into output, which holds

@@ -6,8 +6,8 @@
 
 namespace qp {
 
-// The encoder library's configuration record handed to beInitStream: 331 bytes, byte-packed,
-// little-endian, every byte not named here 0. The fields are listed in record order.
+// The encoder library's configuration record handed to beInitStream: 331 bytes with no
+// padding, little-endian; bytes not covered by a field below are 0. Fields in record order.
 struct Mp3StreamConfig {
   static constexpr std::size_t kBytes = 331;
   static constexpr std::uint32_t kKindLame = 256;

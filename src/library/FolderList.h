@@ -43,7 +43,7 @@ class FolderList {
   const FolderEntry* getAt(std::size_t index) const;
   FolderEntry* getAt(std::size_t index);
   const FolderEntry* current() const { return getAt(current_); }
-  // Move current one step back or forward, wrapping around; return the new current folder.
+  // Step current to the previous / following folder (wrapping); returns the new current one.
   const FolderEntry* previous();
   const FolderEntry* following();
 

@@ -63,7 +63,7 @@ class NoteList {
   const NoteEntry* previous();
 
   // Unlinks the entry at index; with trash, erases its files first (NoteFileSet::erase). False
-  // when the index is outside the list. The entry is removed even when erasing failed: the
+  // for an index past the end. The entry is removed even when erasing failed: the
   // caller rebuilds the list, which shows the note again.
   bool remove(std::size_t index, Trash* trash = nullptr);
 

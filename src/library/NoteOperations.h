@@ -31,7 +31,7 @@ struct NoteOperations {
   struct MoveResult {
     int messageId = 0;  // 51 when no folder was chosen
     std::size_t moved = 0;
-    std::vector<std::string> failed;  // paths of the notes that stayed (message 52 each)
+    std::vector<std::string> failed;  // paths of the notes that stayed (string 52 each)
   };
   // "Move Notes": each note, in the order given, to notesDirectory/folder/<its file name>.
   // A failure does not stop the others.
@@ -39,7 +39,7 @@ struct NoteOperations {
                               const std::vector<const NoteEntry*>& notes,
                               const std::string& folder);
 
-  // The confirmation of an erase: message 33 for one note, 34 with the count for several.
+  // The confirmation of an erase: string 33 for one note, 34 with the count for several.
   static std::string eraseQuestion(std::size_t count, const StringTable& strings);
   // The check list of the "Erase Note" dialog: " %i.  %s" per note (1-based position and
   // display name), one per line.

@@ -7,7 +7,7 @@
 
 namespace qp {
 
-// Where the notes live, and the default folders of a first run.
+// Where the notes live, and the folders made for a new notes directory.
 //
 // Resolution, first that applies:
 // 1. The environment variable QUILLOPHONE_NOTES_DIR (tests, scripts): that directory, created

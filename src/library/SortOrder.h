@@ -4,8 +4,8 @@
 
 namespace qp {
 
-// How a folder orders its notes; stored as the second field of the folder's options. Any
-// stored value other than 0, 1 or 2 orders as AlarmDate.
+// How a folder orders its notes; stored as the second field of the folder's options. Stored
+// values above 2 all mean AlarmDate.
 enum class SortOrder : std::uint32_t {
   OldestFirst = 0,   // ascending last-write time
   NewestFirst = 1,   // descending last-write time

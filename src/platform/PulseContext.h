@@ -32,7 +32,7 @@ class PulseContext {
   // Waits (lock held) until the operation has finished.
   void await(pa_operation* op);
 
-  // The sample spec of a PCM format: 8-bit unsigned or 16-bit little-endian; false for
+  // The pa_sample_spec of a PCM format: 8-bit unsigned or 16-bit little-endian; false for
   // anything else.
   static bool sampleSpec(const WaveFormat& format, pa_sample_spec& spec);
 

@@ -9,14 +9,15 @@
 
 namespace qp {
 
-// Files dropped on the main window come in as notes of the current folder: wave files are
+// Files dropped on a folder (or named to `import`) become notes of that folder: wave files are
 // copied, WMA files converted to wave files, both keeping the source's modification time.
 // Conversions block the caller. Not thread-safe.
 class DropImporter {
  public:
   static constexpr int kReplaceQuestion = 131;
 
-  // Answers message 131 ("You already have a note with this name: %s ..."): true for Yes.
+  // Asks whether a note of the same name may be replaced (string kReplaceQuestion with the
+  // name filled in); true for Yes.
   class ReplacePrompt {
    public:
     virtual ~ReplacePrompt() = default;
@@ -32,8 +33,8 @@ class DropImporter {
   DropImporter(const StringTable& strings, CExportFormats* formats, ReplacePrompt& prompt);
 
   // files in drop order. folderDirectory: the current folder's directory; list: its notes (for
-  // deleting a replaced note's companion), may be null. busy: the window is recording or
-  // playing, which skips every file.
+  // deleting a replaced note's companion), may be null. busy: a recording or playback is
+  // running, which skips every file.
   Result dropFiles(const std::vector<std::string>& files, const std::string& folderDirectory,
                    NoteList* list, bool busy);
 

@@ -14,11 +14,11 @@ namespace qp {
 
 // "E-mail the selected note(s)": one message with every selected note attached, converted to
 // the EmailFormat setting in a temporary directory when that format is available, otherwise
-// the note's own wave file. Temporary files exist only for the duration of the send call.
+// the note's own wave file. The converted copies are deleted as soon as send() returns.
 class NoteEmailer {
  public:
-  // What the window does next: nothing, the "sent" sound effect (also after a cancel), or
-  // message 79 with its Help button (topic kHelpTopic).
+  // What the caller does next: nothing, the "sent" sound effect (also after a cancel), or
+  // string kFailedMessage with a Help button (topic kHelpTopic).
   enum class Outcome { Nothing, Sent, Failed };
   static constexpr const char* kHelpTopic = "::/email_setup.htm";
   static constexpr int kSentSoundEffect = 9;

@@ -9,9 +9,9 @@
 
 namespace qp {
 
-// What a note carries when it is dragged out of the notes list. The window offers both texts
-// for the file and starts the drag with copy, move and link allowed; after a move it removes
-// the note from the list without erasing any file (the target has taken it) and rebuilds.
+// The data a note carries when dragged out of the notes list: its file and two MIME forms of
+// it. The drag allows copy, move and link; after a move the target owns the file, so the note
+// only leaves the list (no file is erased) and the list is rebuilt.
 struct DragData {
   std::string file;              // the file handed over
   std::string uriList;           // text/uri-list: "file://..." CRLF

@@ -71,7 +71,7 @@ TEST(CIntDec, ConstantsComeBackAfterDecimationAndAfterInterpolation) {
     const int d = down.Decimate(x.data(), static_cast<int>(x.size()));
     ASSERT_EQ(d, 64);
     EXPECT_NEAR(x[63], c, 1e-5 * c);
-    // Each phase's taps sum to about 1 / F; the F = 3 table within about 3e-4 of it.
+    // Every polyphase row of the taps adds up to roughly 1 / F (F = 3: within about 3e-4).
     double worst = 0.0;
     const std::vector<float>& h = down.Taps();
     for (int p = 0; p < F; ++p) {

@@ -1,5 +1,5 @@
 // Where the notes live: the override, the stored path, the documents directory, the fallback,
-// and the default folders of a first run.
+// and the folders made in a new notes directory.
 #include "library/NotesDirectory.h"
 
 #include <gtest/gtest.h>

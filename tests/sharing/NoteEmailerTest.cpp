@@ -1,6 +1,6 @@
 // E-mailing notes: attachments by plain name, converted copies in the temporary directory that
 // exist during the send call and are gone afterwards, the fallback to the wave file, and what
-// the window is told to do for each result of the mail program.
+// the caller is told to do for each result of the mail program.
 #include <gtest/gtest.h>
 
 #include <filesystem>

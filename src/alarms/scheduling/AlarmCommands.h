@@ -25,8 +25,8 @@ class AlarmCommands {
   // scheduler re-arms. The caller redraws the note (or rebuilds a list sorted by alarm date).
   AlarmDialogResult editAlarm(NoteEntry& note);
 
-  // After a recording was filed: as editAlarm for a note without an alarm, except that
-  // "Disable Alarm" does nothing.
+  // After a recording was filed: the same dialog as editAlarm on a note that has no alarm yet,
+  // but "Disable Alarm" does nothing.
   AlarmDialogResult promptForAlarm(NoteEntry& note);
 
   // Before the program closes: true when it may. From the "&Close" command in tray mode it may

@@ -11,7 +11,7 @@ class AlarmSounds {
   // Plays the alarm tone to its end; false at once when it cannot start (another sound is
   // still playing, or there is no sound device). Never interrupts a sound that is playing.
   virtual bool playTone() = 0;
-  // Plays a note's wave file to its end; a file that cannot be played is skipped silently.
+  // Plays a note's wave file to its end; returns without a word when it cannot be played.
   virtual void playNote(const std::string& path) = 0;
   // Starts playing a note's wave file and returns at once.
   virtual void startNote(const std::string& path) = 0;

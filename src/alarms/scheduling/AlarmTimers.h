@@ -4,7 +4,7 @@
 
 namespace qp {
 
-// The alarm scheduler's timers, as a window's timers behave: setTimer starts (or restarts)
+// The alarm scheduler's repeating timers, known by id: setTimer starts (or restarts)
 // timer id, which then fires every intervalMs milliseconds until killTimer. Firing means a call
 // of AlarmScheduler::onTimer(id) on the scheduler's thread; a timer never fires from inside
 // setTimer or killTimer.

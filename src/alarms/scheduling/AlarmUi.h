@@ -16,8 +16,8 @@ struct AlarmPopupResult {
 // The buttons of the alarm dialog.
 enum class AlarmDialogResult { SetAlarm, DisableAlarm, Cancel };
 
-// What the alarm code asks of the windows. The desktop implements it with its dialogs; the
-// command line and the tests with their own versions.
+// What the alarm code asks of the user interface: popups, the alarm dialog, questions and list
+// refreshes. The command line implements it on the terminal (CliAlarmUi), tests with fakes.
 class AlarmUi {
  public:
   virtual ~AlarmUi() = default;

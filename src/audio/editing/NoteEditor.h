@@ -16,11 +16,11 @@
 namespace qp {
 
 // The three edits of an existing note: erase the selected stretch, insert a new recording at
-// the insertion point (or over the selected stretch), append one to the end. Each streams the
-// old note into a new file in the note's folder with the cut or the recording in between,
-// then puts the new file in the old one's place under the old name with the old file's times
-// and permissions (NoteReplacement); the old note is only read until then and stays when
-// anything fails. Insert and append record through the recording controller, which calls the
+// the insertion point (or over the selected stretch), append one to the end. An edit copies the
+// old samples into a fresh file in the note's folder, leaving out the cut or splicing in the
+// recording, and NoteReplacement then renames that file over the note (name, times and
+// permissions kept). Until then the old note is only read, so any failure leaves it intact.
+// Insert and append record through the recording controller, which calls the
 // "recorder side" functions below. UI thread only.
 class NoteEditor {
  public:
@@ -56,8 +56,8 @@ class NoteEditor {
   bool openForRecording(std::uint32_t& sampleRate);
   // The new file's path: in the old note's folder, named like a new recording.
   std::string newFilePath();
-  // Copies the head of the old note into writer (all of it for append) and skips a selected
-  // stretch. False when the writer refused bytes.
+  // Copies the old samples before the insertion point or stretch into writer (every sample for
+  // append), then moves the reader past a selected stretch. False when the writer refused bytes.
   bool copyHead(WaveFileWriter& writer);
   // Copies the rest, closes the old note and writer, and replaces the old note. False (old
   // note kept, new file removed) when anything failed.

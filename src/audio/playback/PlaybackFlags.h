@@ -5,7 +5,8 @@
 namespace qp {
 
 // The flags the UI thread and the playback thread share. The UI thread writes them; the
-// thread reads them once per chunk and clears the one-shot requests after acting on them.
+// playback thread checks them once per chunk, and resets a one-shot request once it has
+// carried it out.
 struct PlaybackFlags {
   std::atomic<bool> run{false};
   std::atomic<bool> paused{false};

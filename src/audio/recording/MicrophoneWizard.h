@@ -6,8 +6,8 @@
 
 namespace qp {
 
-// Finds a microphone set-up program for the "Help" button of the no-audio dialog and starts
-// it. A program counts only when its file exists and may be executed.
+// Finds and starts a microphone set-up program (what "Help" in the no-audio dialog
+// launches). A program counts only when its file exists and may be executed.
 //
 // Search order:
 // 1. the maker's wizard: the `FilePath` value of its own settings (`Settings` group of

@@ -12,7 +12,7 @@ class QuickRecordWindow {
  public:
   virtual ~QuickRecordWindow() = default;
 
-  // True while the main window exists and is playing or recording.
+  // True while the main window is open and busy playing or recording (no quick recording then).
   virtual bool mainWindowBusy() { return false; }
   // Path for the new wave file in the default folder: notes directory, "/", the folder named
   // by "DefFolder", "/", a time-stamped name, ".wav". Never an existing file.

@@ -2,8 +2,8 @@
 
 namespace qp {
 
-// Error codes kept by WaveFileReader::lastError(); the values are those of the classic RIFF
-// file service so that logs and scripts can compare them with other tools' output.
+// Error codes kept by WaveFileReader::lastError(). The verbs print them ("error %d"), so the
+// numbers are fixed for scripts that check them.
 inline constexpr int MMSYSERR_NOERROR = 0;
 inline constexpr int MMIOERR_OUTOFMEMORY = 258;
 inline constexpr int MMIOERR_CANNOTOPEN = 259;

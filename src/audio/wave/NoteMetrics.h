@@ -27,8 +27,8 @@ struct NoteMetrics {
 
   // Bytes that 10 minutes at a preset take: rate x 1200.
   static std::uint64_t tenMinuteBytes(int quality);
-  // "This affects the amount of disk space used. 10 minutes of notes at "High" will use
-  // 26.5 MB of disk space."
+  // The disk-use sentence of a preset: its label and tenMinuteBytes in MB (10^6 bytes, one
+  // decimal), e.g. 26.5 MB for "High".
   static std::string diskSpaceText(int quality);
 };
 

@@ -20,14 +20,14 @@ class WaveFileReader {
   WaveFileReader(const WaveFileReader&) = delete;
   WaveFileReader& operator=(const WaveFileReader&) = delete;
 
-  // Opens the file and positions the reader at the start of the sample data. On failure the
-  // reader is closed again and lastError() says why.
+  // Opens the file and positions the reader at the start of the sample data. A failed open
+  // leaves the reader closed, with lastError() set.
   bool open(const std::string& path);
   // Positions the reader skipBytes into the sample data (the caller passes multiples of the
   // block size). An offset past the data fails with MMIOERR_CANNOTREAD and position 0.
   bool startDataRead(std::uint32_t skipBytes);
-  // Copies up to count bytes of sample data; returns the number delivered, 0 at the end of
-  // the data or on a read failure (lastError() is then MMIOERR_CANNOTREAD).
+  // Copies up to count bytes of sample data and returns how many it copied: 0 once the data
+  // is used up, or after a read error (lastError() is then MMIOERR_CANNOTREAD).
   std::uint32_t read(void* buffer, std::uint32_t count);
   // Frees the format and closes the file; safe to call any number of times.
   void close();

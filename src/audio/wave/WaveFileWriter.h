@@ -10,8 +10,8 @@
 namespace qp {
 
 // Creates a note file (RIFF/WAVE with an 18-byte "fmt " chunk and one "data" chunk) and
-// appends sample bytes to it. Both size fields are brought up to date at least once per
-// second of audio written, so a crash loses at most the last second. A failed write is
+// appends sample bytes to it. Both size fields are rewritten after every second of audio or
+// less, so a crash costs at most the last second of sound. A failed write is
 // reported by a short count and failed(); later writes then take nothing. Not thread-safe.
 class WaveFileWriter {
  public:

@@ -21,8 +21,8 @@ enum SkinEvent : int {
 
 // The main window as the recording controller, the playback controller and note editing see
 // it: its time display, level meter, waveform graph, skin events, notes list and selection.
-// The desktop window implements it with its controls, the command line with the terminal,
-// tests with a recording fake. Every hook has a harmless default.
+// The command line implements it on the terminal (CliAudioWindow), tests with a recording
+// fake; a desktop window plugs in the same way. Every hook has a harmless default.
 //
 // Threads: showTime, levelBlock, clearLevel and graph() (and the graph it returns) are called
 // from the worker threads and must not block on the UI thread; everything else is called on
@@ -36,7 +36,7 @@ class AudioWindow {
   virtual void showTime(int /*seconds*/) {}
   // The level meter: one block of mono samples (it shows the largest absolute value).
   virtual void levelBlock(const std::int16_t* /*samples*/, std::uint32_t /*count*/) {}
-  // SetLevel(-1): the meter goes blank.
+  // Blanks the level meter (while a recording or playback is paused).
   virtual void clearLevel() {}
   // The waveform graph, or null when the skin has none. The same object for a whole run.
   virtual WaveformGraphFeed* graph() { return nullptr; }

@@ -2,9 +2,9 @@
 
 namespace qp {
 
-// The selection of the waveform graph as fractions of the note (0.0 start, 1.0 end). Without a
-// selected stretch, start is the insertion point and end is 1.0; start 0.0 with end 1.0 then
-// means there is no insertion point. A stored end above 1.0 counts as 1.0.
+// The selection of the waveform graph as fractions of the note (0.0 start, 1.0 end). With no
+// stretch selected, start holds the insertion point and end 1.0; start 0.0 with end 1.0 then
+// means there is no insertion point. clampedEnd() reads an end past 1.0 as 1.0.
 struct GraphSelection {
   double start = 0.0;
   double end = 1.0;
