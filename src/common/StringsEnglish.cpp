@@ -1,5 +1,6 @@
 // The English string table (language id 1033): every text under its string id. Placeholders
-// (%i, %s) are those of the C library's printf.
+// (%i, %s, %.1f) are written as for the C library's printf; the values fill them in order
+// (StringTable::format, StringTable::substitute).
 #include "common/StringIds.h"
 #include "common/StringResource.h"
 
