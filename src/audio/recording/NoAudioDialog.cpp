@@ -1,6 +1,7 @@
 #include "audio/recording/NoAudioDialog.h"
 
-#include "audio/AudioMessages.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 
 namespace qp {
 
@@ -13,7 +14,7 @@ NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings,
 
 void NoAudioDialog::show() {
   const std::string wizard = MicrophoneWizard::find(sources_);
-  std::string text = AudioMessages::kNoAudio;
+  std::string text = StringTable::active().text(StringId::kNoAudio);
   if (wizard.empty()) {
     text = text.substr(0, text.find('\n'));
   }

@@ -8,15 +8,16 @@
 
 #include <filesystem>
 
-#include "audio/AudioMessages.h"
 #include "audio/wave/WaveFileReader.h"
 #include "common/MemorySettingsStore.h"
+#include "common/StringIds.h"
 #include "support/BufferCompare.h"
 #include "support/FailingOutputFile.h"
 #include "support/FakeAudioUi.h"
 #include "support/MemoryAudioBackend.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/UiTexts.h"
 
 namespace qp {
 namespace {
@@ -253,7 +254,7 @@ TEST_F(RecordingControllerTest, AFullDiskStopsTheRecordingWithAMessageAndKeepsAV
   const auto source = test::sine(300, kRate, 5 * kRate, 12000);
   setSource(source);
   recordUntilItEnds();
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kDiskFull)}));
   ASSERT_EQ(filer_.filed.size(), 1u);
   const auto got = samplesOf(filer_.filed[0]);
   EXPECT_EQ(got.size(), 15000u);
@@ -266,7 +267,7 @@ TEST_F(RecordingControllerTest, AWriteFailureInTheFirstHalfSecondIsStillReported
   };
   setSource(test::sine(300, kRate, 5 * kRate, 12000));
   recordUntilItEnds();
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kDiskFull)}));
   EXPECT_TRUE(filer_.filed.empty());  // too short to keep
   EXPECT_EQ(filesInFolder(), 0u);
 }
@@ -275,7 +276,7 @@ TEST_F(RecordingControllerTest, TheRecordingStopsCleanlyAtTheLargestNote) {
   options_.maxDataBytes = 25000;  // stands for the format's 4 GiB limit
   setSource(test::sine(300, kRate, 5 * kRate, 12000));
   recordUntilItEnds();
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kNoteFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kNoteFull)}));
   ASSERT_EQ(filer_.filed.size(), 1u);
   EXPECT_EQ(samplesOf(filer_.filed[0]).size(), 12500u);
 }
@@ -293,13 +294,14 @@ TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
   backend_.setRefuseOpen(MMSYSERR_ALLOCATED);
   EXPECT_FALSE(controller().startRecording());
   EXPECT_FALSE(controller().recording());
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kCannotOpenMicrophone}));
+  EXPECT_EQ(ui_.messages,
+            (std::vector<std::string>{test::uiText(StringId::kCannotOpenMicrophone)}));
   EXPECT_EQ(filesInFolder(), 0u);
   backend_.setRefuseOpen(0);
   test::FakeAudioWindow nowhere(dir_.file("missing-folder"));
   RecordingController other(backend_, ui_, nowhere, settings_, filer_, noAudio_, options_);
   EXPECT_FALSE(other.startRecording());
-  EXPECT_EQ(ui_.messages.back(), AudioMessages::kCannotOpenNote);
+  EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kCannotOpenNote));
   EXPECT_TRUE(filer_.filed.empty());
 }
 
@@ -397,7 +399,7 @@ TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
   ASSERT_TRUE(writer.close());
   window_.notes = {stereo};
   EXPECT_FALSE(editor_.appendRecording());
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kMonoOnly}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kMonoOnly)}));
   EXPECT_FALSE(controller().recording());
   EXPECT_EQ(backend_.state().inputOpens, 0);
   EXPECT_EQ(filesInFolder(), 2u);
@@ -420,7 +422,7 @@ TEST(NoAudioDialogTest, AWizardAddsHelpAndTheCheckBoxTurnsTheCheckOff) {
     return true;
   });
   dialog.show();
-  EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{AudioMessages::kNoAudio}));
+  EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{test::uiText(StringId::kNoAudio)}));
   EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{true}));
   EXPECT_EQ(launched, (std::vector<std::string>{wizard}));
   EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 0);
