@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/StringIds.h"
 #include "common/StringTable.h"
 #include "export/CExportFormats.h"
 #include "library/NoteList.h"
@@ -14,7 +15,7 @@ namespace qp {
 // Conversions block the caller. Not thread-safe.
 class DropImporter {
  public:
-  static constexpr int kReplaceQuestion = 131;
+  static constexpr int kReplaceQuestion = StringId::kReplaceNoteQuestion;
 
   // Answers message 131 ("You already have a note with this name: %s ..."): true for Yes.
   class ReplacePrompt {
