@@ -5,12 +5,9 @@
 
 namespace qp {
 
-NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings,
+NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings, ProcessLauncher& launcher,
                              MicrophoneWizardSources sources)
-    : ui_(ui),
-      settings_(settings),
-      sources_(std::move(sources)),
-      launch_(&MicrophoneWizard::launch) {}
+    : ui_(ui), settings_(settings), launcher_(launcher), sources_(std::move(sources)) {}
 
 void NoAudioDialog::show() {
   const std::string wizard = MicrophoneWizard::find(sources_);
@@ -23,7 +20,7 @@ void NoAudioDialog::show() {
     settings_.writeNumber("CheckForSilence", 0);
   }
   if (choice.help && !wizard.empty()) {
-    launch_(wizard);
+    launcher_.start(wizard, {});
   }
 }
 

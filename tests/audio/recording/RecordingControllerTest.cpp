@@ -14,6 +14,7 @@
 #include "support/BufferCompare.h"
 #include "support/FailingOutputFile.h"
 #include "support/FakeAudioUi.h"
+#include "support/FakeProcessLauncher.h"
 #include "support/MemoryAudioBackend.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
@@ -104,7 +105,8 @@ class RecordingControllerTest : public testing::Test {
   test::FakeAudioWindow window_{dir_.path().string()};
   MemorySettingsStore settings_;
   FakeFiler filer_;
-  NoAudioDialog noAudio_{ui_, settings_, MicrophoneWizardSources{}};
+  test::FakeProcessLauncher launcher_;
+  NoAudioDialog noAudio_{ui_, settings_, launcher_, MicrophoneWizardSources{}};
   RecorderOptions options_;
   std::unique_ptr<RecordingController> controller_;
 };
@@ -415,17 +417,42 @@ TEST(NoAudioDialogTest, AWizardAddsHelpAndTheCheckBoxTurnsTheCheckOff) {
   MemorySettingsStore settings;
   test::FakeUiServices ui;
   ui.noAudioChoice = {true, true};
-  NoAudioDialog dialog(ui, settings, {&makerWizard, nullptr, "", ""});
-  std::vector<std::string> launched;
-  dialog.setLauncher([&](const std::string& program) {
-    launched.push_back(program);
-    return true;
-  });
+  test::FakeProcessLauncher launcher;
+  NoAudioDialog dialog(ui, settings, launcher, {&makerWizard, nullptr, "", ""});
   dialog.show();
   EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{test::uiText(StringId::kNoAudio)}));
   EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{true}));
-  EXPECT_EQ(launched, (std::vector<std::string>{wizard}));
+  using Call = test::FakeProcessLauncher::Call;
+  EXPECT_EQ(launcher.calls, (std::vector<Call>{{false, wizard, {}}}));  // started, not waited for
   EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 0);
+}
+
+TEST(NoAudioDialogTest, NothingStartsWithoutAWizardOrWithoutHelp) {
+  test::TempDir dir;
+  const std::string wizard = dir.file("wizard");
+  test::writeFileBytes(wizard, {'#', '!'});
+  ASSERT_EQ(::chmod(wizard.c_str(), 0755), 0);
+  struct Row {
+    bool installed;
+    bool help;
+  };
+  for (const Row row : {Row{false, true}, Row{true, false}}) {
+    MemorySettingsStore makerWizard;
+    makerWizard.writeText("FilePath", row.installed ? wizard : dir.file("missing"));
+    MemorySettingsStore settings;
+    test::FakeUiServices ui;
+    ui.noAudioChoice = {false, row.help};
+    test::FakeProcessLauncher launcher;
+    NoAudioDialog dialog(ui, settings, launcher, {&makerWizard, nullptr, "", ""});
+    dialog.show();
+    EXPECT_TRUE(launcher.calls.empty()) << row.installed;
+    EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{row.installed}));
+    // Without a wizard the text ends before its line about the Help button.
+    const std::string full = test::uiText(StringId::kNoAudio);
+    EXPECT_EQ(ui.noAudioTexts,
+              (std::vector<std::string>{row.installed ? full : full.substr(0, full.find('\n'))}));
+    EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 1);
+  }
 }
 
 TEST(NoAudioDialogTest, WizardSearchOrder) {
