@@ -12,26 +12,15 @@ bool anyChecked(const auto& flags) {
   return std::any_of(flags.begin(), flags.end(), [](std::int32_t f) { return f != 0; });
 }
 
-const char* builtInText(int id) {
-  switch (id) {
-    case AlarmDialogRules::kPassedMessage:
-      return "The alarm date and time has already passed.\n\nPlease enter a new date and/or "
-             "time.";
-    case AlarmDialogRules::kNoWeekdayMessage:
-      return "You must specify at least one day of the week.";
-    default:
-      return "You must specify at least one month.";
-  }
-}
-
 }  // namespace
 
-std::optional<std::string> AlarmDialogRules::rangeMessage(long value, long min, long max) {
+std::optional<std::string> AlarmDialogRules::rangeMessage(long value, long min, long max,
+                                                          const StringTable& strings) {
   if (value >= min && value <= max) {
     return std::nullopt;
   }
-  return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) +
-         ".";
+  return StringTable::substitute(strings.text(StringId::kIntegerOutOfRange),
+                                 {std::to_string(min), std::to_string(max)});
 }
 
 int AlarmDialogRules::scheduleMessageId(const AlarmRecord& record, std::int64_t now) {
@@ -56,14 +45,15 @@ int AlarmDialogRules::scheduleMessageId(const AlarmRecord& record, std::int64_t 
 std::optional<std::string> AlarmDialogRules::check(const AlarmRecord& record, std::int64_t now,
                                                    const StringTable& strings) {
   // Both edits are checked whether or not they are enabled, as the dialog framework does.
-  if (auto refusal = rangeMessage(record.replayMinutes, kMinReplayMinutes, kMaxReplayMinutes)) {
+  if (auto refusal =
+          rangeMessage(record.replayMinutes, kMinReplayMinutes, kMaxReplayMinutes, strings)) {
     return refusal;
   }
-  if (auto refusal = rangeMessage(record.dayOfMonth, kMinDay, kMaxDay)) {
+  if (auto refusal = rangeMessage(record.dayOfMonth, kMinDay, kMaxDay, strings)) {
     return refusal;
   }
   if (const int id = scheduleMessageId(record, now)) {
-    return strings.text(id, builtInText(id));
+    return strings.text(id);
   }
   return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "alarms/AlarmRecord.h"
+#include "common/StringIds.h"
 #include "common/StringTable.h"
 
 namespace qp {
@@ -18,12 +19,14 @@ struct AlarmDialogRules {
   static constexpr int kMaxReplayMinutes = 60;
   static constexpr int kMinDay = 1;
   static constexpr int kMaxDay = 31;
-  static constexpr int kPassedMessage = 99;
-  static constexpr int kNoWeekdayMessage = 101;
-  static constexpr int kNoMonthMessage = 102;
+  static constexpr int kPassedMessage = StringId::kAlarmPassed;
+  static constexpr int kNoWeekdayMessage = StringId::kNoWeekdayChosen;
+  static constexpr int kNoMonthMessage = StringId::kNoMonthChosen;
 
-  // "Please enter an integer between MIN and MAX."; nothing when value lies in the range.
-  static std::optional<std::string> rangeMessage(long value, long min, long max);
+  // "Please enter an integer between MIN and MAX." (in strings' language); nothing when value
+  // lies in the range.
+  static std::optional<std::string> rangeMessage(
+      long value, long min, long max, const StringTable& strings = StringTable::active());
   // The string id refusing the schedule, or 0 when it is acceptable. A one-time alarm is
   // checked at the record's time of day on playOnDate's date.
   static int scheduleMessageId(const AlarmRecord& record, std::int64_t now);

@@ -6,6 +6,7 @@
 #include "audio/wave/NoteMetrics.h"
 #include "audio/wave/WaveFileReader.h"
 #include "cli/LibrarySession.h"
+#include "cli/PlatformServices.h"
 #include "cli/Terminal.h"
 #include "platform/IniSettingsStore.h"
 
@@ -30,7 +31,7 @@ MicrophoneWizardSources wizardSources() {
 }
 
 bool CliRecording::run(std::string& lastNotePath, const std::string& editCommand) {
-  NoAudioDialog noAudio(ui, settings, wizardSources());
+  NoAudioDialog noAudio(ui, settings, processLauncher(), wizardSources());
   RecorderOptions options;
   PulseAudioBackend backend;
   std::unique_ptr<RecordingController> controller;

@@ -9,12 +9,13 @@
 #include <filesystem>
 #include <optional>
 
-#include "audio/AudioMessages.h"
 #include "audio/editing/NoteEditor.h"
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
 #include "cli/CliRecorder.h"
 #include "cli/CliVerb.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 #include "platform/IniSettingsStore.h"
 
 namespace qp::cli {
@@ -46,7 +47,9 @@ int erase(NoteEditor& editor, CliUiServices& ui) {
     case NoteEditor::EraseResult::NotOffered:
       return userError("Only 16-bit notes can be edited.");
     default:
-      return ui.messagesShown > 0 ? kExitUserError : userError(AudioMessages::kCannotOpenNote);
+      return ui.messagesShown > 0
+                 ? kExitUserError
+                 : userError(StringTable::active().text(StringId::kCannotOpenNote));
   }
 }
 

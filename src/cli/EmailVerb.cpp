@@ -9,6 +9,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
+#include "cli/PlatformServices.h"
 #include "platform/ExportLibraries.h"
 #include "platform/XdgEmailComposer.h"
 #include "sharing/NoteEmailer.h"
@@ -47,7 +48,7 @@ int runEmail(const std::vector<std::string>& args) {
     }
     notes.push_back(note);
   }
-  XdgEmailComposer composer;
+  XdgEmailComposer composer(processLauncher());
   const auto formats = makeExportFormats(session.strings());
   NoteEmailer emailer(session.settings(), session.strings(), formats.get(), composer);
   const std::string temp = makeTempDirectory();

@@ -10,6 +10,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
+#include "common/StringIds.h"
 #include "platform/ExportLibraries.h"
 #include "sharing/DropImporter.h"
 
@@ -51,7 +52,7 @@ int runImport(const std::vector<std::string>& args) {
   LibrarySession session;
   const std::string folder = parsed.value("folder").value_or(session.currentFolderName());
   if (folder.empty() || !session.hasFolder(folder)) {
-    return session.refuse(51);
+    return session.refuse(StringId::kNoFolderChosen);
   }
   const auto formats = makeExportFormats(session.strings());
   TerminalPrompt prompt(parsed.has("yes"));

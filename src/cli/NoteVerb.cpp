@@ -7,6 +7,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
+#include "common/StringIds.h"
 #include "library/NoteFileSet.h"
 #include "library/NoteOperations.h"
 #include "library/NoteProperties.h"
@@ -42,7 +43,7 @@ int runRename(LibrarySession& session, const CliArgs& parsed) {
   }
   const std::string folder = parsed.value("folder").value_or(note.folder);
   if (!session.hasFolder(folder)) {
-    return session.refuse(51);
+    return session.refuse(StringId::kNoFolderChosen);
   }
   const auto result = NoteOperations::renameOrMove(session.notesDirectory(), *note.entry,
                                                    note.folder, words[2], folder);
@@ -56,7 +57,7 @@ int runRename(LibrarySession& session, const CliArgs& parsed) {
 int runMove(LibrarySession& session, const CliArgs& parsed) {
   const auto folder = parsed.value("to");
   if (!folder || !session.hasFolder(*folder)) {
-    return session.refuse(51);
+    return session.refuse(StringId::kNoFolderChosen);
   }
   const auto& words = parsed.positional();
   std::vector<FoundNote> notes(words.size() - 1);
@@ -69,7 +70,7 @@ int runMove(LibrarySession& session, const CliArgs& parsed) {
   for (const FoundNote& note : notes) {
     const auto result = NoteOperations::moveNotes(session.notesDirectory(), {note.entry}, *folder);
     if (result.moved == 0) {
-      status = session.refuse(52);
+      status = session.refuse(StringId::kNoteNotMoved);
     } else {
       std::printf("%s/%s/%s\n", session.notesDirectory().c_str(), folder->c_str(),
                   note.entry->fileName().c_str());

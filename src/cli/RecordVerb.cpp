@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "audio/AudioMessages.h"
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
 #include "cli/CliRecorder.h"
@@ -16,6 +15,8 @@
 #include "cli/LibrarySession.h"
 #include "cli/OverlaySettings.h"
 #include "common/MemorySettingsStore.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 #include "library/NewNoteFiler.h"
 #include "library/NoteOperations.h"
 #include "platform/ExportLibraries.h"
@@ -88,7 +89,8 @@ int recordToFile(const std::string& path, const RecordOptions& options) {
   settings.writeNumber("Silkvoice", 0);
   settings.writeNumber("CheckForSilence", 0);
   CliUiServices ui;
-  ui.replacements[AudioMessages::kCannotOpenNote] = "Unable to create the note file " + path + ".";
+  ui.replacements[StringTable::active().text(StringId::kCannotOpenNote)] =
+      "Unable to create the note file " + path + ".";
   CliAudioWindow window;
   window.fixedNewPath = path;
   KeepInPlace filer;
@@ -108,7 +110,7 @@ int recordNote(const CliArgs& parsed, const RecordOptions& options) {
   LibrarySession session;
   const std::string folder = parsed.value("folder").value_or(session.currentFolderName());
   if (folder.empty() || !session.hasFolder(folder)) {
-    return session.refuse(51);
+    return session.refuse(StringId::kNoFolderChosen);
   }
   OverlaySettings settings(session.settings());
   applyOptions(settings, options, !parsed.has("no-silkvoice"));

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/CliVerb.h"
+#include "common/LanguageId.h"
+#include "common/StringTable.h"
 
 namespace {
 
@@ -21,6 +23,8 @@ void printHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The interface language, chosen once before anything reads a text.
+  qp::StringTable::setActive(qp::LanguageId::system());
   if (argc < 2) {
     printHelp();
     return qp::cli::kExitUsage;

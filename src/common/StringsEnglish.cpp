@@ -1,105 +1,145 @@
 // The English string table (language id 1033): every text under its string id. Placeholders
-// (%i, %s) are those of the C library's printf.
+// (%i, %s, %.1f) are written as for the C library's printf; the values fill them in order
+// (StringTable::format, StringTable::substitute).
+#include "common/StringIds.h"
 #include "common/StringResource.h"
 
 namespace qp {
 namespace {
 
+using namespace StringId;
+
 const StringResource kEnglish[] = {
-    {1, "Quillophone"},
+    {kProductName, "Quillophone"},
     // Default folders, created on a first run; texts of 2 characters or fewer create nothing.
-    {3, "Personal"},
-    {4, "Alarms"},
-    {5, "To Do"},
-    {6, "Business"},
-    {7, " "},
-    {8, " "},
-    {9, " "},
-    {10, " "},
+    {kDefaultFolder1, "Personal"},
+    {kDefaultFolder2, "Alarms"},
+    {kDefaultFolder3, "To Do"},
+    {kDefaultFolder4, "Business"},
+    {kDefaultFolder5, " "},
+    {kDefaultFolder6, " "},
+    {kDefaultFolder7, " "},
+    {kDefaultFolder8, " "},
     // Note operations.
-    {33, "Are you sure you want to erase this note?"},
-    {34, "Are you sure you want to erase these %i notes?"},
-    {40,
+    {kEraseNoteQuestion, "Are you sure you want to erase this note?"},
+    {kEraseNotesQuestion, "Are you sure you want to erase these %i notes?"},
+    {kFolderNameForbiddenCharacter,
      "A folder name cannot contain any of the following characters: "
      " \\ / : * ? < > | \""},
-    {41, "A folder name cannot be longer than %i characters."},
-    {42, "You must enter a name for the new folder."},
-    {43, "You already have a folder by this name."},
-    {44, "Unable to create a folder with this name."},
-    {45, "Unable to rename the folder to this new name."},
-    {46, "Are you sure you want to delete this folder and any notes in it?"},
-    {47,
+    {kFolderNameTooLong, "A folder name cannot be longer than %i characters."},
+    {kFolderNameEmpty, "You must enter a name for the new folder."},
+    {kFolderNameTaken, "You already have a folder by this name."},
+    {kFolderNotCreated, "Unable to create a folder with this name."},
+    {kFolderNotRenamed, "Unable to rename the folder to this new name."},
+    {kDeleteFolderQuestion, "Are you sure you want to delete this folder and any notes in it?"},
+    {kNoteNameForbiddenCharacter,
      "A note name cannot contain any of the following characters: "
      " \\ / : * ? < > | \""},
-    {50, "Rename Folder"},
-    {51, "You must select a folder from the list."},
-    {52,
+    {kRenameFolderTitle, "Rename Folder"},
+    {kNoFolderChosen, "You must select a folder from the list."},
+    {kNoteNotMoved,
      "The note can not be moved because a note with the same name already exists in the "
      "folder."},
-    {56, "          Tolvane Quillophone \n Push and Hold for quick record"},
+    {kTrayTip, "          Tolvane Quillophone \n Push and Hold for quick record"},
     // E-mail.
-    {78, "Tolvane Quillophone Message"},
-    {79,
+    {kEmailSubject, "Tolvane Quillophone Message"},
+    {kEmailFailed,
      "Sending e-mail from Quillophone is not supported by your e-mail program, or your e-mail "
      "needs to be configured to work with Quillophone.\n\nPress the \"Help\" button if you want "
      "help configuring your e-mail to work with Quillophone."},
     // Recording quality.
-    {80, "Low"},
-    {81, "Medium"},
-    {82, "High"},
+    {kQualityLow, "Low"},
+    {kQualityMedium, "Medium"},
+    {kQualityHigh, "High"},
     // Alarms.
-    {86, "First"},
-    {87, "Second"},
-    {88, "Third"},
-    {89, "Fourth"},
-    {90, "Last"},
-    {91, "Sunday"},
-    {92, "Monday"},
-    {93, "Tuesday"},
-    {94, "Wednesday"},
-    {95, "Thursday"},
-    {96, "Friday"},
-    {97, "Saturday"},
-    {98, "Alarm"},
-    {99, "The alarm date and time has already passed.\n\nPlease enter a new date and/or time."},
-    {100,
+    {kOrdinalFirst, "First"},
+    {kOrdinalSecond, "Second"},
+    {kOrdinalThird, "Third"},
+    {kOrdinalFourth, "Fourth"},
+    {kOrdinalLast, "Last"},
+    {kSunday, "Sunday"},
+    {kMonday, "Monday"},
+    {kTuesday, "Tuesday"},
+    {kWednesday, "Wednesday"},
+    {kThursday, "Thursday"},
+    {kFriday, "Friday"},
+    {kSaturday, "Saturday"},
+    {kAlarmTitle, "Alarm"},
+    {kAlarmPassed,
+     "The alarm date and time has already passed.\n\nPlease enter a new date and/or time."},
+    {kCloseWithAlarmsQuestion,
      "You have active alarms. Closing Quillophone will disable the alarms.\n\nDo you want to "
      "close Quillophone?"},
-    {101, "You must specify at least one day of the week."},
-    {102, "You must specify at least one month."},
-    {105, "Do you want to erase all recorded notes?"},
+    {kNoWeekdayChosen, "You must specify at least one day of the week."},
+    {kNoMonthChosen, "You must specify at least one month."},
+    {kEraseAllNotesQuestion, "Do you want to erase all recorded notes?"},
     // Export formats and their credit lines.
-    {119,
+    {kMp3Credit,
      "MP3 encoding by the LAME encoder library (libmp3lame), used under the GNU Lesser General "
      "Public License."},
-    {120,
+    {kWmaCredit,
      "WMA conversion by the FFmpeg libraries (libavformat, libavcodec, libswresample), used "
      "under the GNU Lesser General Public License."},
-    {121, "WMA File (Best Quality)"},
-    {122, "WMA File (Smallest File)"},
-    {123, "WMA File"},
-    {124, "MP3 File"},
-    {130, "The name is too long."},
+    {kWmaBestQuality, "WMA File (Best Quality)"},
+    {kWmaSmallestFile, "WMA File (Smallest File)"},
+    {kWmaFile, "WMA File"},
+    {kMp3File, "MP3 File"},
+    {kNameTooLong, "The name is too long."},
     // Dropped files.
-    {131, "You already have a note with this name: %s\n\nDo you want to replace it?"},
+    {kReplaceNoteQuestion,
+     "You already have a note with this name: %s\n\nDo you want to replace it?"},
     // Folder and note dialogs.
-    {135, "Sort Order"},
-    {136, "Options:"},
-    {137, "Prompt for Alarms"},
-    {139, "Alphabetical"},
-    {142, "Oldest First"},
-    {143, "Newest First"},
+    {kSortOrderLabel, "Sort Order"},
+    {kOptionsLabel, "Options:"},
+    {kPromptForAlarms, "Prompt for Alarms"},
+    {kAlphabetical, "Alphabetical"},
+    {kOldestFirst, "Oldest First"},
+    {kNewestFirst, "Newest First"},
     // The body paragraph of e-mailed notes.
-    {144,
+    {kEmailBody,
      "This message holds a voice note recorded with Tolvane Quillophone. Open the attachment to "
      "play it with your media player. If it does not play, a free "
      "player can be downloaded from the Tolvane Electronics web page."},
-    {145, "Alarm Date"},
-    {148, "Erase Note"},
-    {149, "Move Notes"},
-    {150, "Name Note"},
-    {151, "New Folder"},
-    {152, "Note Properties"},
+    {kAlarmDate, "Alarm Date"},
+    {kEraseNoteTitle, "Erase Note"},
+    {kMoveNotesTitle, "Move Notes"},
+    {kNameNoteTitle, "Name Note"},
+    {kNewFolderTitle, "New Folder"},
+    {kNotePropertiesTitle, "Note Properties"},
+    // Time display, preferences and sizes.
+    {kPaused, "Paused"},
+    {kDiskSpaceNote,
+     "This affects the amount of disk space used. 10 minutes of notes at \"%s\" will use %s of "
+     "disk space."},
+    {kGigabytes, "GB"},
+    {kMegabytes, "MB"},
+    {kKilobytes, "KB"},
+    // Audio: recording, playback and editing.
+    {kCannotOpenNote, "Unable to open the note file."},
+    {kOnly16BitPlayback, "Only 16-bit wave files can be played."},
+    {kCannotOpenSpeakers, "Unable to open the speakers."},
+    {kCannotOpenMicrophone,
+     "Unable to open the microphone. This could mean that another application is already using "
+     "the microphone."},
+    {kDiskFull, "Unable to write the note file. The disk may be full."},
+    {kNoteFull, "The note has reached the largest size a wave file can hold."},
+    {kNoAudio,
+     "No audio was detected coming from your microphone.\n\nPress the \"Help\" button if you "
+     "want help adjusting your microphone."},
+    {kSelectANote, "Select a note before pushing this button."},
+    {kEraseSelectionQuestion, "Do you want to erase the selected area of the note?"},
+    {kReplaceSelectionQuestion,
+     "Do you want to replace the selected area of the note?\n\n(If you answer \"No\", click on "
+     "the graph to select the insertion point.)"},
+    {kNeedInsertionPoint, "You need to click on the graph to indicate the insertion point."},
+    {kMonoOnly, "You can only insert notes into 16-bit, mono wave files."},
+    {kInserting, "Inserting"},
+    {kAppending, "Appending"},
+    {kLengthSeconds, "%.1f seconds"},
+    {kLengthOneMinute, "1 minute %.1f seconds"},
+    {kLengthMinutes, "%i minutes %.1f seconds"},
+    // Alarms.
+    {kIntegerOutOfRange, "Please enter an integer between %i and %i."},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "export/CExportFormats.h"
 
+#include "common/StringIds.h"
 #include "export/WmaProfiles.h"
 
 namespace qp {
@@ -8,19 +9,14 @@ namespace {
 // The id the second WMA entry gets at start-up, so that no lookup matches it.
 constexpr std::int32_t kSwitchedOff = 4;
 
-constexpr int kMp3Name = 124;
-constexpr int kWmaName = 123;
-constexpr int kMp3Credit = 119;
-constexpr int kWmaCredit = 120;
-
 }  // namespace
 
 CExportFormats::CExportFormats(const StringTable& strings,
                                std::unique_ptr<Mp3EncoderLibrary> mp3Library,
                                std::unique_ptr<WmaTranscoder> transcoder)
     : strings_(strings) {
-  table_[0] = {kFormatMp3, strings.text(kMp3Name, "MP3 File"), ".mp3", kMp3Credit, Guid{}};
-  table_[1] = {kFormatWma, strings.text(kWmaName, "WMA File"), ".wma", kWmaCredit,
+  table_[0] = {kFormatMp3, strings.text(StringId::kMp3File), ".mp3", StringId::kMp3Credit, Guid{}};
+  table_[1] = {kFormatWma, strings.text(StringId::kWmaFile), ".wma", StringId::kWmaCredit,
                WmaProfiles::exportProfile()};
   table_[2] = {kSwitchedOff, std::string(), ".wma", 0, Guid{}};
   wma_ = std::make_unique<CWmaConverter>(std::move(transcoder));

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/StringIds.h"
 #include "library/NameRules.h"
 
 namespace qp {
@@ -29,14 +30,14 @@ void FolderOperations::deleteTree(const fs::path& path) {
 
 int FolderOperations::checkName(const std::string& name) {
   if (name.empty()) {
-    return 42;
+    return StringId::kFolderNameEmpty;
   }
   const NameRules::FolderNameCheck check = NameRules::checkFolderName(name);
   if (check.messageId != 0) {
     return check.messageId;
   }
   if (name == "." || name == "..") {
-    return 43;
+    return StringId::kFolderNameTaken;
   }
   return 0;
 }
@@ -60,12 +61,12 @@ int FolderOperations::newFolder(const std::string& notesDirectory, const std::st
     return refused;
   }
   if (nameTaken(notesDirectory, name)) {
-    return 43;
+    return StringId::kFolderNameTaken;
   }
   std::error_code ec;
   const fs::path path = fs::path(notesDirectory) / name;
   if (!fs::create_directory(path, notesDirectory, ec) || ec) {
-    return 44;
+    return StringId::kFolderNotCreated;
   }
   saveOptions(name, options, settings);
   return 0;
@@ -78,16 +79,16 @@ int FolderOperations::renameFolder(const std::string& notesDirectory, const std:
     return refused;
   }
   if (nameTaken(notesDirectory, newName)) {
-    return 43;
+    return StringId::kFolderNameTaken;
   }
   std::error_code ec;
   const fs::path oldPath = fs::path(notesDirectory) / oldName;
   if (oldName.empty() || NameRules::hasForbidden(oldName) || !fs::is_directory(oldPath, ec)) {
-    return 45;
+    return StringId::kFolderNotRenamed;
   }
   fs::rename(oldPath, fs::path(notesDirectory) / newName, ec);
   if (ec) {
-    return 45;
+    return StringId::kFolderNotRenamed;
   }
   const FolderOptions kept = FolderOptions::read(settings, oldName, strings);
   FolderOptions::remove(settings, oldName);

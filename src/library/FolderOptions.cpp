@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/StringIds.h"
 #include "library/NameRules.h"
 
 namespace qp {
@@ -53,7 +54,8 @@ FolderOptions FolderOptions::read(const SettingsStore& settings, std::string_vie
     return *stored;
   }
   FolderOptions defaults;
-  defaults.promptForAlarms = NameRules::equalsIgnoringCase(folderName, strings.text(4)) ? 1 : 0;
+  defaults.promptForAlarms =
+      NameRules::equalsIgnoringCase(folderName, strings.text(StringId::kAlarmsFolder)) ? 1 : 0;
   return defaults;
 }
 

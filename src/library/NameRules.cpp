@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "common/StringIds.h"
 #include "common/TimeFormat.h"
 
 namespace qp {
@@ -79,7 +80,7 @@ NameRules::FolderNameCheck NameRules::checkFolderName(std::string_view text) {
   const std::size_t bad = text.find_first_of(kForbidden);
   if (bad != std::string_view::npos) {
     result.text.erase(bad, 1);
-    result.messageId = 40;
+    result.messageId = StringId::kFolderNameForbiddenCharacter;
   } else if (text.size() > kMaxFolderNameLength) {
     // Cut at 25 bytes, but never inside a UTF-8 sequence.
     std::size_t cut = kMaxFolderNameLength;
@@ -87,7 +88,7 @@ NameRules::FolderNameCheck NameRules::checkFolderName(std::string_view text) {
       --cut;
     }
     result.text.resize(cut);
-    result.messageId = 41;
+    result.messageId = StringId::kFolderNameTooLong;
   }
   return result;
 }

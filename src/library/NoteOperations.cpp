@@ -1,5 +1,6 @@
 #include "library/NoteOperations.h"
 
+#include "common/StringIds.h"
 #include "library/NameRules.h"
 #include "library/NoteFileSet.h"
 
@@ -29,7 +30,7 @@ NoteOperations::RenameResult NoteOperations::renameOrMove(const std::string& not
     return result;
   }
   if (NameRules::hasForbidden(newName) || NameRules::hasForbidden(newFolder)) {
-    result.messageId = 47;
+    result.messageId = StringId::kNoteNameForbiddenCharacter;
     return result;
   }
   std::string name = newName;
@@ -39,11 +40,11 @@ NoteOperations::RenameResult NoteOperations::renameOrMove(const std::string& not
   }
   result.newPath = notesDirectory + "/" + newFolder + "/" + name + ".wav";
   if (result.newPath.size() > NameRules::kMaxNotePathLength) {
-    result.messageId = 130;
+    result.messageId = StringId::kNameTooLong;
     return result;
   }
   if (!NoteFileSet::move(entry, result.newPath)) {
-    result.messageId = 52;
+    result.messageId = StringId::kNoteNotMoved;
     return result;
   }
   result.changed = true;
@@ -55,7 +56,7 @@ NoteOperations::MoveResult NoteOperations::moveNotes(const std::string& notesDir
                                                      const std::string& folder) {
   MoveResult result;
   if (folder.empty() || NameRules::hasForbidden(folder)) {
-    result.messageId = 51;
+    result.messageId = StringId::kNoFolderChosen;
     return result;
   }
   for (const NoteEntry* note : notes) {
@@ -71,9 +72,9 @@ NoteOperations::MoveResult NoteOperations::moveNotes(const std::string& notesDir
 
 std::string NoteOperations::eraseQuestion(std::size_t count, const StringTable& strings) {
   if (count == 1) {
-    return strings.text(33);
+    return strings.text(StringId::kEraseNoteQuestion);
   }
-  return StringTable::format(strings.text(34), static_cast<long>(count));
+  return StringTable::format(strings.text(StringId::kEraseNotesQuestion), static_cast<long>(count));
 }
 
 std::vector<std::string> NoteOperations::eraseListLines(const NoteList& notes) {

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/StringIds.h"
+
 namespace qp {
 namespace fs = std::filesystem;
 namespace {
@@ -112,12 +114,12 @@ std::string NotesDirectory::resolve(SettingsStore& settings, const StringTable& 
 
 void NotesDirectory::createDefaultFolders(const std::string& notesDirectory,
                                           SettingsStore& settings, const StringTable& strings) {
-  for (int id = 3; id <= 10; ++id) {
+  for (int id = StringId::kDefaultFolder1; id <= StringId::kDefaultFolder8; ++id) {
     const std::string name = strings.text(id);
     if (name.size() > 2) {
       makeDirectory(notesDirectory + "/" + name);
     }
-    if (id == 3) {
+    if (id == StringId::kDefaultFolder1) {
       settings.writeText("DefFolder", name);
     }
   }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "common/StringIds.h"
+
 namespace qp {
 
 // How a folder orders its notes; stored as the second field of the folder's options. Stored
@@ -23,15 +25,15 @@ inline SortOrder sortOrderOf(std::uint32_t stored) {
 inline int sortOrderLabelId(SortOrder order) {
   switch (order) {
     case SortOrder::OldestFirst:
-      return 142;
+      return StringId::kOldestFirst;
     case SortOrder::NewestFirst:
-      return 143;
+      return StringId::kNewestFirst;
     case SortOrder::Alphabetical:
-      return 139;
+      return StringId::kAlphabetical;
     case SortOrder::AlarmDate:
       break;
   }
-  return 145;
+  return StringId::kAlarmDate;
 }
 
 }  // namespace qp

@@ -1,14 +1,10 @@
 #include "platform/XdgEmailComposer.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
-
-extern char** environ;
 
 namespace qp {
 namespace {
@@ -89,31 +85,16 @@ MailComposer::Result XdgEmailComposer::send(const MailMessage& message) {
     return Result::Failed;
   }
   NamedCopies copies;
-  std::vector<std::string> args = {program,         "--utf8", "--subject",
-                                   message.subject, "--body", message.body};
+  std::vector<std::string> args = {"--utf8", "--subject", message.subject, "--body", message.body};
   for (std::size_t i = 0; i < message.attachments.size(); ++i) {
     args.push_back("--attach");
     args.push_back(copies.pathFor(message.attachments[i], i));
   }
-  std::vector<char*> argv;
-  for (std::string& arg : args) {
-    argv.push_back(arg.data());
-  }
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-    return Result::Failed;
-  }
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0) {
-    if (errno != EINTR) {
-      return Result::Failed;
-    }
-  }
-  if (WIFSIGNALED(status)) {
+  const ProcessExit ended = launcher_.run(program, args);
+  if (ended.kind == ProcessExit::Kind::Signalled) {
     return Result::Cancelled;
   }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Result::Sent : Result::Failed;
+  return ended.succeeded() ? Result::Sent : Result::Failed;
 }
 
 }  // namespace qp

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/ProcessLauncher.h"
 #include "sharing/MailComposer.h"
 
 namespace qp {
@@ -11,15 +12,21 @@ namespace qp {
 // from the name the recipient should see is handed over as a link (or copy) of that name in a
 // private temporary directory, removed when send returns.
 //
-// Results: xdg-email exiting with 0 is Sent; ended by a signal (the user interrupted it) is
-// Cancelled; any other status (no mail program configured, a failed action) is Failed.
+// xdg-email runs through the launcher given, which must outlive the composer; send waits for
+// it to end. Results: xdg-email exiting with 0 is Sent; ended by a signal (the user interrupted it)
+// is Cancelled; any other status (no mail program configured, a failed action) is Failed.
 class XdgEmailComposer final : public MailComposer {
  public:
+  explicit XdgEmailComposer(ProcessLauncher& launcher) : launcher_(launcher) {}
+
   bool available() const override;
   Result send(const MailMessage& message) override;
 
   // The full path of xdg-email on PATH, or empty.
   static std::string findProgram();
+
+ private:
+  ProcessLauncher& launcher_;
 };
 
 }  // namespace qp

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/StringIds.h"
 #include "common/StringTable.h"
 #include "export/CExportFormats.h"
 #include "library/NoteList.h"
@@ -14,7 +15,7 @@ namespace qp {
 // Conversions block the caller. Not thread-safe.
 class DropImporter {
  public:
-  static constexpr int kReplaceQuestion = 131;
+  static constexpr int kReplaceQuestion = StringId::kReplaceNoteQuestion;
 
   // Asks whether a note of the same name may be replaced (string kReplaceQuestion with the
   // name filled in); true for Yes.

@@ -2,13 +2,12 @@
 
 #include <filesystem>
 
+#include "common/StringIds.h"
+
 namespace qp {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kSubjectString = 78;
-constexpr int kBodyString = 144;
 
 std::string withoutExtension(const std::string& fileName) {
   const std::size_t dot = fileName.rfind('.');
@@ -32,8 +31,8 @@ std::int32_t NoteEmailer::emailFormat() const {
 
 MailMessage NoteEmailer::emptyMessage() const {
   MailMessage message;
-  message.subject = strings_.text(kSubjectString, "Tolvane Quillophone Message");
-  message.body = "\n\n\n" + strings_.text(kBodyString);
+  message.subject = strings_.text(StringId::kEmailSubject);
+  message.body = "\n\n\n" + strings_.text(StringId::kEmailBody);
   return message;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/SettingsStore.h"
+#include "common/StringIds.h"
 #include "common/StringTable.h"
 #include "export/CExportFormats.h"
 #include "library/NoteEntry.h"
@@ -22,7 +23,7 @@ class NoteEmailer {
   enum class Outcome { Nothing, Sent, Failed };
   static constexpr const char* kHelpTopic = "::/email_setup.htm";
   static constexpr int kSentSoundEffect = 9;
-  static constexpr int kFailedMessage = 79;
+  static constexpr int kFailedMessage = StringId::kEmailFailed;
 
   // formats may be null (no conversion component). All must outlive the object.
   NoteEmailer(const SettingsStore& settings, const StringTable& strings, CExportFormats* formats,

@@ -1,17 +1,10 @@
 #include "alarms/scheduling/AlarmCommands.h"
 
 #include "alarms/AlarmTemplate.h"
+#include "common/StringIds.h"
 #include "library/NoteAlarms.h"
 
 namespace qp {
-namespace {
-
-constexpr int kCloseQuestion = 100;
-constexpr const char* kCloseQuestionText =
-    "You have active alarms. Closing Quillophone will disable the alarms.\n\nDo you want to "
-    "close Quillophone?";
-
-}  // namespace
 
 AlarmCommands::AlarmCommands(SettingsStore& settings, const StringTable& strings,
                              const Clock& clock, AlarmUi& ui, AlarmScheduler& scheduler)
@@ -60,8 +53,8 @@ bool AlarmCommands::confirmCloseWithAlarms(bool fromCloseCommand, bool trayMode)
   if (scheduler_.armedCount() <= 0) {
     return true;
   }
-  return ui_.askYesNo(strings_.text(kCloseQuestion, kCloseQuestionText),
-                      strings_.text(1, "Quillophone"));
+  return ui_.askYesNo(strings_.text(StringId::kCloseWithAlarmsQuestion),
+                      strings_.text(StringId::kProductName));
 }
 
 }  // namespace qp

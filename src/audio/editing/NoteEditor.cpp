@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "audio/AudioMessages.h"
 #include "audio/editing/NoteReplacement.h"
 #include "audio/wave/NoteMetrics.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 
 namespace qp {
 
@@ -56,7 +57,7 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
     bool& busy;
     ~BusyGuard() { busy = false; }
   } guard{eraseBusy_};
-  if (!shiftHeld && !ui_.askYesNo(AudioMessages::kEraseQuestion)) {
+  if (!shiftHeld && !ui_.askYesNo(StringTable::active().text(StringId::kEraseSelectionQuestion))) {
     return EraseResult::Declined;
   }
   if (!openOld()) {
@@ -81,7 +82,7 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
       NoteMetrics::byteOffsetOfFraction(selection_.clampedEnd(), reader_->dataSize()));
   const bool replaced = completeEdit(*writer);
   if (writer->failed()) {
-    ui_.showMessage(AudioMessages::kDiskFull);
+    ui_.showMessage(StringTable::active().text(StringId::kDiskFull));
   }
   window_.refreshNoteDisplay();
   return replaced ? EraseResult::Erased : EraseResult::Failed;
@@ -89,49 +90,50 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
 
 bool NoteEditor::insertRecording() {
   if (window_.selectedNotes().size() != 1) {
-    ui_.showMessage(AudioMessages::kSelectANote);
+    ui_.showMessage(StringTable::active().text(StringId::kSelectANote));
     return false;
   }
   const GraphSelection selection = window_.graphSelection();
-  if (selection.stretch && !ui_.askYesNo(AudioMessages::kReplaceQuestion)) {
+  if (selection.stretch &&
+      !ui_.askYesNo(StringTable::active().text(StringId::kReplaceSelectionQuestion))) {
     return false;
   }
   if (!selection.stretch && !selection.hasInsertionPoint()) {
-    ui_.showMessage(AudioMessages::kNeedInsertionPoint);
+    ui_.showMessage(StringTable::active().text(StringId::kNeedInsertionPoint));
     return false;
   }
-  return startEdit(0, AudioMessages::kInserting);
+  return startEdit(0, StringId::kInserting);
 }
 
 bool NoteEditor::appendRecording() {
   if (window_.selectedNotes().size() != 1) {
-    ui_.showMessage(AudioMessages::kSelectANote);
+    ui_.showMessage(StringTable::active().text(StringId::kSelectANote));
     return false;
   }
-  return startEdit(-1, AudioMessages::kAppending);
+  return startEdit(-1, StringId::kAppending);
 }
 
-bool NoteEditor::startEdit(int insertPoint, const char* timeText) {
+bool NoteEditor::startEdit(int insertPoint, int timeTextId) {
   editMode_ = true;
   insertPoint_ = insertPoint;
   if (!startRecording_ || !startRecording_()) {
     editMode_ = false;
     return false;
   }
-  window_.showTimeText(timeText);
+  window_.showTimeText(StringTable::active().text(timeTextId));
   return true;
 }
 
 bool NoteEditor::openForRecording(std::uint32_t& sampleRate) {
   selection_ = window_.graphSelection();
   if (!openOld()) {
-    ui_.showMessage(AudioMessages::kCannotOpenNote);
+    ui_.showMessage(StringTable::active().text(StringId::kCannotOpenNote));
     return false;
   }
   const WaveFormat& old = reader_->format();
   if (old.wBitsPerSample != 16 || old.nChannels != 1) {
     reader_.reset();
-    ui_.showMessage(AudioMessages::kMonoOnly);
+    ui_.showMessage(StringTable::active().text(StringId::kMonoOnly));
     return false;
   }
   sampleRate = old.nSamplesPerSec;

@@ -68,7 +68,7 @@ class NoteEditor {
   const std::string& oldNotePath() const { return oldPath_; }
 
  private:
-  bool startEdit(int insertPoint, const char* timeText);
+  bool startEdit(int insertPoint, int timeTextId);
   bool openOld();
   bool copyBytes(WaveFileWriter& writer, std::uint64_t limit);
   void remakeCompanion();

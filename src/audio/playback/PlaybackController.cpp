@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "audio/AudioMessages.h"
 #include "audio/device/BufferSizing.h"
 #include "audio/playback/PlaybackWorker.h"
 #include "common/DiagnosticTrace.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 
 namespace qp {
 
@@ -30,7 +31,7 @@ bool PlaybackController::togglePause() {
 void PlaybackController::setPaused(bool paused) {
   flags_.paused.store(paused);
   window_.setGraphPaused(paused);
-  window_.showTimeText(paused ? AudioMessages::kPaused : "");
+  window_.showTimeText(paused ? StringTable::active().text(StringId::kPaused) : std::string());
   window_.skinEvent(kSkinPause, paused ? 1 : 0);
 }
 
@@ -81,12 +82,12 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   }
   reader_ = std::make_unique<WaveFileReader>();
   if (!reader_->open(path)) {
-    failStart(AudioMessages::kCannotOpenNote);
+    failStart(StringId::kCannotOpenNote);
     return false;
   }
   if (reader_->format().wBitsPerSample != 16 || reader_->format().nChannels == 0 ||
       reader_->format().nChannels > 2) {
-    failStart(AudioMessages::kOnly16Bit);
+    failStart(StringId::kOnly16BitPlayback);
     return false;
   }
   noteName_ = displayName;
@@ -99,7 +100,7 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   device_->setBufferCount(PlaybackWorker::kRingBuffers);
   device_->configure(format, 2 * chunk);
   if (!device_->open(format)) {
-    failStart(AudioMessages::kCannotOpenSpeakers);
+    failStart(StringId::kCannotOpenSpeakers);
     return false;
   }
   device_->resetEvent();
@@ -127,8 +128,8 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   return true;
 }
 
-void PlaybackController::failStart(const char* message) {
-  ui_.showMessage(message);
+void PlaybackController::failStart(int messageId) {
+  ui_.showMessage(StringTable::active().text(messageId));
   stopPlayback(true);
 }
 

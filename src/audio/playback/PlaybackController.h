@@ -75,7 +75,7 @@ class PlaybackController {
 
  private:
   void onFinished(unsigned generation);
-  void failStart(const char* message);
+  void failStart(int messageId);
   void playSequenceNote();
   void endSequence();
   std::size_t sequenceNote() const;

@@ -1,7 +1,5 @@
 #include "audio/recording/MicrophoneWizard.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <sstream>
@@ -53,24 +51,6 @@ std::string MicrophoneWizard::find(const MicrophoneWizardSources& sources) {
     }
   }
   return found;
-}
-
-bool MicrophoneWizard::launch(const std::string& program) {
-  // The child starts the program and exits at once, so the program is not ours to reap.
-  const pid_t child = ::fork();
-  if (child < 0) {
-    return false;
-  }
-  if (child == 0) {
-    ::setsid();
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    pid_t grandchild = 0;
-    const int result = ::posix_spawn(&grandchild, program.c_str(), nullptr, nullptr, argv, environ);
-    ::_exit(result == 0 ? 0 : 1);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace qp

@@ -6,8 +6,8 @@
 
 namespace qp {
 
-// Finds and starts a microphone set-up program (what "Help" in the no-audio dialog
-// launches). A program counts only when its file exists and may be executed.
+// Finds the microphone set-up program that the "Help" button of the no-audio dialog starts.
+// A program counts only when its file exists and may be executed.
 //
 // Search order:
 // 1. the maker's wizard: the `FilePath` value of its own settings (`Settings` group of
@@ -26,8 +26,6 @@ struct MicrophoneWizardSources {
 struct MicrophoneWizard {
   // The wizard's full path, or empty when none is installed.
   static std::string find(const MicrophoneWizardSources& sources);
-  // Starts the program detached from this process, its path as the whole command line.
-  static bool launch(const std::string& program);
 };
 
 }  // namespace qp

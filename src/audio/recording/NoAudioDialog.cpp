@@ -1,19 +1,17 @@
 #include "audio/recording/NoAudioDialog.h"
 
-#include "audio/AudioMessages.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 
 namespace qp {
 
-NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings,
+NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings, ProcessLauncher& launcher,
                              MicrophoneWizardSources sources)
-    : ui_(ui),
-      settings_(settings),
-      sources_(std::move(sources)),
-      launch_(&MicrophoneWizard::launch) {}
+    : ui_(ui), settings_(settings), launcher_(launcher), sources_(std::move(sources)) {}
 
 void NoAudioDialog::show() {
   const std::string wizard = MicrophoneWizard::find(sources_);
-  std::string text = AudioMessages::kNoAudio;
+  std::string text = StringTable::active().text(StringId::kNoAudio);
   if (wizard.empty()) {
     text = text.substr(0, text.find('\n'));
   }
@@ -22,7 +20,7 @@ void NoAudioDialog::show() {
     settings_.writeNumber("CheckForSilence", 0);
   }
   if (choice.help && !wizard.empty()) {
-    launch_(wizard);
+    launcher_.start(wizard, {});
   }
 }
 

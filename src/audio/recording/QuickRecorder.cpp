@@ -2,11 +2,12 @@
 
 #include <cstdio>
 
-#include "audio/AudioMessages.h"
 #include "audio/device/BufferSizing.h"
 #include "audio/editing/NoteReplacement.h"
 #include "audio/wave/NoteMetrics.h"
 #include "common/DiagnosticTrace.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 
 namespace qp {
 
@@ -42,14 +43,14 @@ bool QuickRecorder::startQuickRecording() {
   notePath_ = window_.newNotePath();
   writer_ = options_.makeWriter();
   if (!writer_->open(notePath_, format)) {
-    return fail(AudioMessages::kCannotOpenNote);
+    return fail(StringId::kCannotOpenNote);
   }
   device_.reset();
   device_ = std::make_unique<CaptureDevice>(backend_);
   device_->setBufferCount(kBuffers);
   device_->configure(format, BufferSizing::quickRecorderBufferBytes(sampleRate_));
   if (!device_->open(format)) {
-    return fail(AudioMessages::kCannotOpenMicrophone);
+    return fail(StringId::kCannotOpenMicrophone);
   }
   // Read here rather than on the thread: the settings are the UI thread's.
   flags_.silkvoiceOn.store(settings_.readNumber("Silkvoice", 1) != 0);
@@ -57,8 +58,8 @@ bool QuickRecorder::startQuickRecording() {
   return true;
 }
 
-bool QuickRecorder::fail(const char* message) {
-  ui_.showMessage(message);
+bool QuickRecorder::fail(int messageId) {
+  ui_.showMessage(StringTable::active().text(messageId));
   stopQuickRecording();
   return false;
 }
@@ -113,7 +114,7 @@ void QuickRecorder::stopQuickRecording() {
   window_.hidePopup();
   window_.restoreTrayIcon();
   if (failed || full) {
-    ui_.showMessage(failed ? AudioMessages::kDiskFull : AudioMessages::kNoteFull);
+    ui_.showMessage(StringTable::active().text(failed ? StringId::kDiskFull : StringId::kNoteFull));
   }
   finish();
 }

@@ -52,7 +52,7 @@ class QuickRecorder {
   std::uint64_t bytesCaptured() const { return flags_.bytesCaptured.load(); }
 
  private:
-  bool fail(const char* message);
+  bool fail(int messageId);
   void startThread(const std::string& folder);
   void finish();
 

@@ -2,11 +2,12 @@
 
 #include <cstdio>
 
-#include "audio/AudioMessages.h"
 #include "audio/device/BufferSizing.h"
 #include "audio/editing/NoteReplacement.h"
 #include "audio/wave/NoteMetrics.h"
 #include "common/DiagnosticTrace.h"
+#include "common/StringIds.h"
+#include "common/StringTable.h"
 
 namespace qp {
 
@@ -57,13 +58,13 @@ bool RecordingController::startRecording() {
   notePath_ = editing_ ? editor_->newFilePath() : window_.newNotePath();
   writer_ = options_.makeWriter();
   if (!writer_->open(notePath_, format)) {
-    return fail(AudioMessages::kCannotOpenNote);
+    return fail(StringId::kCannotOpenNote);
   }
   if (!openDevice(format)) {
-    return fail(AudioMessages::kCannotOpenMicrophone);
+    return fail(StringId::kCannotOpenMicrophone);
   }
   if (editing_ && !editor_->copyHead(*writer_)) {
-    return fail(AudioMessages::kDiskFull);
+    return fail(StringId::kDiskFull);
   }
   window_.skinEvent(kSkinRecordStart, 0);
   window_.recorderStateChanged(true);
@@ -79,8 +80,8 @@ bool RecordingController::openDevice(const WaveFormat& format) {
   return device_->open(format);
 }
 
-bool RecordingController::fail(const char* message) {
-  ui_.showMessage(message);
+bool RecordingController::fail(int messageId) {
+  ui_.showMessage(StringTable::active().text(messageId));
   stopRecording();
   return false;
 }
@@ -143,10 +144,10 @@ void RecordingController::stopRecording() {
 
 void RecordingController::reportWriteProblem() {
   if (writer_ != nullptr && writer_->failed()) {
-    ui_.showMessage(AudioMessages::kDiskFull);
+    ui_.showMessage(StringTable::active().text(StringId::kDiskFull));
   } else if (writer_ != nullptr &&
              (writer_->full() || writer_->dataBytes() >= options_.maxDataBytes)) {
-    ui_.showMessage(AudioMessages::kNoteFull);
+    ui_.showMessage(StringTable::active().text(StringId::kNoteFull));
   }
 }
 
@@ -185,7 +186,7 @@ bool RecordingController::togglePause() {
   const bool paused = !flags_.paused.load();
   flags_.paused.store(paused);
   window_.setGraphPaused(paused);
-  window_.showTimeText(paused ? AudioMessages::kPaused : "");
+  window_.showTimeText(paused ? StringTable::active().text(StringId::kPaused) : std::string());
   window_.skinEvent(kSkinPause, paused ? 1 : 0);
   return paused;
 }

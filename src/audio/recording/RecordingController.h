@@ -70,7 +70,7 @@ class RecordingController {
   CaptureFlags& flags() { return flags_; }
 
  private:
-  bool fail(const char* message);
+  bool fail(int messageId);
   bool openDevice(const WaveFormat& format);
   void startThread();
   void finishEdit(bool keep);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/StringIds.h"
+
 namespace qp {
 namespace {
 
@@ -42,41 +44,41 @@ double NoteMetrics::durationSeconds(std::uint32_t dataSize, std::uint32_t rate,
   return static_cast<double>(dataSize) / (rate * 2.0) / channels;
 }
 
-std::string NoteMetrics::lengthText(double seconds) {
+std::string NoteMetrics::lengthText(double seconds, const StringTable& strings) {
   if (seconds < 60.0) {
-    return format("%.1f seconds", seconds);
+    return StringTable::substitute(strings.text(StringId::kLengthSeconds),
+                                   {format("%.1f", seconds)});
   }
   const int minutes = static_cast<int>(seconds) / 60;
   const double rest = seconds - 60.0 * minutes;
   if (minutes == 1) {
-    return format("1 minute %.1f seconds", rest);
+    return StringTable::substitute(strings.text(StringId::kLengthOneMinute),
+                                   {format("%.1f", rest)});
   }
-  return format("%i minutes %.1f seconds", minutes, rest);
+  return StringTable::substitute(strings.text(StringId::kLengthMinutes),
+                                 {std::to_string(minutes), format("%.1f", rest)});
 }
 
-std::string NoteMetrics::qualityLabel(std::uint32_t sampleRate) {
+std::string NoteMetrics::qualityLabel(std::uint32_t sampleRate, const StringTable& strings) {
   if (sampleRate <= 8000) {
-    return "Low";
+    return strings.text(StringId::kQualityLow);
   }
-  return sampleRate <= 11025 ? "Medium" : "High";
+  return strings.text(sampleRate <= 11025 ? StringId::kQualityMedium : StringId::kQualityHigh);
 }
 
-std::string NoteMetrics::qualityPresetLabel(int quality) {
-  return qualityLabel(qualitySampleRate(quality));
+std::string NoteMetrics::qualityPresetLabel(int quality, const StringTable& strings) {
+  return qualityLabel(qualitySampleRate(quality), strings);
 }
 
 std::uint64_t NoteMetrics::tenMinuteBytes(int quality) {
   return std::uint64_t{qualitySampleRate(quality)} * 1200u;
 }
 
-std::string NoteMetrics::diskSpaceText(int quality) {
-  const std::string size =
-      format("%.1f %s", static_cast<double>(tenMinuteBytes(quality)) / 1e6, "MB");
-  const std::string label = qualityPresetLabel(quality);
-  return format(
-      "This affects the amount of disk space used. 10 minutes of notes at \"%s\" will use %s "
-      "of disk space.",
-      label.c_str(), size.c_str());
+std::string NoteMetrics::diskSpaceText(int quality, const StringTable& strings) {
+  const std::string size = format("%.1f %s", static_cast<double>(tenMinuteBytes(quality)) / 1e6,
+                                  strings.text(StringId::kMegabytes).c_str());
+  return StringTable::substitute(strings.text(StringId::kDiskSpaceNote),
+                                 {qualityPresetLabel(quality, strings), size});
 }
 
 }  // namespace qp

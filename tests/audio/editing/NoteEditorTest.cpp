@@ -8,14 +8,15 @@
 
 #include <filesystem>
 
-#include "audio/AudioMessages.h"
 #include "audio/editing/NoteReplacement.h"
 #include "common/MemorySettingsStore.h"
+#include "common/StringIds.h"
 #include "support/BufferCompare.h"
 #include "support/FailingOutputFile.h"
 #include "support/FakeAudioUi.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/UiTexts.h"
 
 namespace qp {
 namespace {
@@ -133,7 +134,8 @@ TEST_F(NoteEditorTest, EraseAsksFirstAndNoLeavesTheNote) {
   window_.selection = GraphSelection::range(0.25, 0.5);
   ui_.answerYes = false;
   EXPECT_EQ(editor_.eraseSelection(false), NoteEditor::EraseResult::Declined);
-  EXPECT_EQ(ui_.questions, (std::vector<std::string>{AudioMessages::kEraseQuestion}));
+  EXPECT_EQ(ui_.questions,
+            (std::vector<std::string>{test::uiText(StringId::kEraseSelectionQuestion)}));
   EXPECT_TRUE(sameSamples(note_, samplesOf(path_)));
   ui_.answerYes = true;
   EXPECT_EQ(editor_.eraseSelection(false), NoteEditor::EraseResult::Erased);
@@ -184,7 +186,7 @@ TEST_F(NoteEditorTest, AFullDiskDuringEraseKeepsTheOldNoteAndRemovesTheNewFile) 
   });
   window_.selection = GraphSelection::range(0.5, 0.75);
   EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Failed);
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kDiskFull)}));
   EXPECT_EQ(test::readFileBytes(path_), before);
   expectKeptItsStatus();
 }
@@ -231,12 +233,13 @@ TEST_F(NoteEditorTest, InsertAndAppendRefusals) {
   window_.selected = {0};
   window_.selection = GraphSelection::none();
   EXPECT_FALSE(editor_.insertRecording());
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kSelectANote,
-                                                    AudioMessages::kNeedInsertionPoint}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kSelectANote),
+                                                    test::uiText(StringId::kNeedInsertionPoint)}));
   window_.selection = GraphSelection::range(0.1, 0.2);
   ui_.answerYes = false;
   EXPECT_FALSE(editor_.insertRecording());
-  EXPECT_EQ(ui_.questions, (std::vector<std::string>{AudioMessages::kReplaceQuestion}));
+  EXPECT_EQ(ui_.questions,
+            (std::vector<std::string>{test::uiText(StringId::kReplaceSelectionQuestion)}));
   EXPECT_EQ(starts, 0);
   EXPECT_FALSE(editor_.appendRecording());  // the recorder refused: edit mode is left
   EXPECT_EQ(starts, 1);
@@ -246,10 +249,10 @@ TEST_F(NoteEditorTest, InsertAndAppendRefusals) {
   window_.notes = {writeNote("Stereo.wav", ramp(2 * kRate), 2)};
   std::uint32_t rate = 0;
   EXPECT_FALSE(editor_.openForRecording(rate));
-  EXPECT_EQ(ui_.messages.back(), AudioMessages::kMonoOnly);
+  EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kMonoOnly));
   window_.notes = {dir_.file("missing.wav")};
   EXPECT_FALSE(editor_.openForRecording(rate));
-  EXPECT_EQ(ui_.messages.back(), AudioMessages::kCannotOpenNote);
+  EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kCannotOpenNote));
 }
 
 TEST_F(NoteEditorTest, ADragFormatRemakesTheCompanionAfterAnEdit) {

@@ -9,6 +9,7 @@
 #include "audio/wave/WaveFileReader.h"
 #include "common/MemorySettingsStore.h"
 #include "support/FakeAudioUi.h"
+#include "support/FakeProcessLauncher.h"
 #include "support/MemoryAudioBackend.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
@@ -80,7 +81,8 @@ class QuickRecorderTest : public testing::Test {
   FakeTray tray_{dir_.path().string()};
   MemorySettingsStore settings_;
   FakeFiler filer_;
-  NoAudioDialog noAudio_{ui_, settings_, MicrophoneWizardSources{}};
+  test::FakeProcessLauncher launcher_;
+  NoAudioDialog noAudio_{ui_, settings_, launcher_, MicrophoneWizardSources{}};
   RecorderOptions options_ = fastOptions();
   QuickRecorder recorder_{backend_, ui_, tray_, settings_, filer_, noAudio_, options_};
 };

@@ -8,15 +8,17 @@
 
 #include <filesystem>
 
-#include "audio/AudioMessages.h"
 #include "audio/wave/WaveFileReader.h"
 #include "common/MemorySettingsStore.h"
+#include "common/StringIds.h"
 #include "support/BufferCompare.h"
 #include "support/FailingOutputFile.h"
 #include "support/FakeAudioUi.h"
+#include "support/FakeProcessLauncher.h"
 #include "support/MemoryAudioBackend.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/UiTexts.h"
 
 namespace qp {
 namespace {
@@ -103,7 +105,8 @@ class RecordingControllerTest : public testing::Test {
   test::FakeAudioWindow window_{dir_.path().string()};
   MemorySettingsStore settings_;
   FakeFiler filer_;
-  NoAudioDialog noAudio_{ui_, settings_, MicrophoneWizardSources{}};
+  test::FakeProcessLauncher launcher_;
+  NoAudioDialog noAudio_{ui_, settings_, launcher_, MicrophoneWizardSources{}};
   RecorderOptions options_;
   std::unique_ptr<RecordingController> controller_;
 };
@@ -253,7 +256,7 @@ TEST_F(RecordingControllerTest, AFullDiskStopsTheRecordingWithAMessageAndKeepsAV
   const auto source = test::sine(300, kRate, 5 * kRate, 12000);
   setSource(source);
   recordUntilItEnds();
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kDiskFull)}));
   ASSERT_EQ(filer_.filed.size(), 1u);
   const auto got = samplesOf(filer_.filed[0]);
   EXPECT_EQ(got.size(), 15000u);
@@ -266,7 +269,7 @@ TEST_F(RecordingControllerTest, AWriteFailureInTheFirstHalfSecondIsStillReported
   };
   setSource(test::sine(300, kRate, 5 * kRate, 12000));
   recordUntilItEnds();
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kDiskFull)}));
   EXPECT_TRUE(filer_.filed.empty());  // too short to keep
   EXPECT_EQ(filesInFolder(), 0u);
 }
@@ -275,7 +278,7 @@ TEST_F(RecordingControllerTest, TheRecordingStopsCleanlyAtTheLargestNote) {
   options_.maxDataBytes = 25000;  // stands for the format's 4 GiB limit
   setSource(test::sine(300, kRate, 5 * kRate, 12000));
   recordUntilItEnds();
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kNoteFull}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kNoteFull)}));
   ASSERT_EQ(filer_.filed.size(), 1u);
   EXPECT_EQ(samplesOf(filer_.filed[0]).size(), 12500u);
 }
@@ -293,13 +296,14 @@ TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
   backend_.setRefuseOpen(MMSYSERR_ALLOCATED);
   EXPECT_FALSE(controller().startRecording());
   EXPECT_FALSE(controller().recording());
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kCannotOpenMicrophone}));
+  EXPECT_EQ(ui_.messages,
+            (std::vector<std::string>{test::uiText(StringId::kCannotOpenMicrophone)}));
   EXPECT_EQ(filesInFolder(), 0u);
   backend_.setRefuseOpen(0);
   test::FakeAudioWindow nowhere(dir_.file("missing-folder"));
   RecordingController other(backend_, ui_, nowhere, settings_, filer_, noAudio_, options_);
   EXPECT_FALSE(other.startRecording());
-  EXPECT_EQ(ui_.messages.back(), AudioMessages::kCannotOpenNote);
+  EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kCannotOpenNote));
   EXPECT_TRUE(filer_.filed.empty());
 }
 
@@ -397,7 +401,7 @@ TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
   ASSERT_TRUE(writer.close());
   window_.notes = {stereo};
   EXPECT_FALSE(editor_.appendRecording());
-  EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kMonoOnly}));
+  EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kMonoOnly)}));
   EXPECT_FALSE(controller().recording());
   EXPECT_EQ(backend_.state().inputOpens, 0);
   EXPECT_EQ(filesInFolder(), 2u);
@@ -413,17 +417,42 @@ TEST(NoAudioDialogTest, AWizardAddsHelpAndTheCheckBoxTurnsTheCheckOff) {
   MemorySettingsStore settings;
   test::FakeUiServices ui;
   ui.noAudioChoice = {true, true};
-  NoAudioDialog dialog(ui, settings, {&makerWizard, nullptr, "", ""});
-  std::vector<std::string> launched;
-  dialog.setLauncher([&](const std::string& program) {
-    launched.push_back(program);
-    return true;
-  });
+  test::FakeProcessLauncher launcher;
+  NoAudioDialog dialog(ui, settings, launcher, {&makerWizard, nullptr, "", ""});
   dialog.show();
-  EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{AudioMessages::kNoAudio}));
+  EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{test::uiText(StringId::kNoAudio)}));
   EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{true}));
-  EXPECT_EQ(launched, (std::vector<std::string>{wizard}));
+  using Call = test::FakeProcessLauncher::Call;
+  EXPECT_EQ(launcher.calls, (std::vector<Call>{{false, wizard, {}}}));  // started, not waited for
   EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 0);
+}
+
+TEST(NoAudioDialogTest, NothingStartsWithoutAWizardOrWithoutHelp) {
+  test::TempDir dir;
+  const std::string wizard = dir.file("wizard");
+  test::writeFileBytes(wizard, {'#', '!'});
+  ASSERT_EQ(::chmod(wizard.c_str(), 0755), 0);
+  struct Row {
+    bool installed;
+    bool help;
+  };
+  for (const Row row : {Row{false, true}, Row{true, false}}) {
+    MemorySettingsStore makerWizard;
+    makerWizard.writeText("FilePath", row.installed ? wizard : dir.file("missing"));
+    MemorySettingsStore settings;
+    test::FakeUiServices ui;
+    ui.noAudioChoice = {false, row.help};
+    test::FakeProcessLauncher launcher;
+    NoAudioDialog dialog(ui, settings, launcher, {&makerWizard, nullptr, "", ""});
+    dialog.show();
+    EXPECT_TRUE(launcher.calls.empty()) << row.installed;
+    EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{row.installed}));
+    // Without a wizard the text ends before its line about the Help button.
+    const std::string full = test::uiText(StringId::kNoAudio);
+    EXPECT_EQ(ui.noAudioTexts,
+              (std::vector<std::string>{row.installed ? full : full.substr(0, full.find('\n'))}));
+    EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 1);
+  }
 }
 
 TEST(NoAudioDialogTest, WizardSearchOrder) {

@@ -1,0 +1,128 @@
+#pragma once
+
+// The ids of the string tables' texts: code names a text only by these constants.
+//
+// Ids 1 to 999 are the program's established string ids, the same in every language's table.
+// Texts that had no id of their own are numbered from 1000 up, one block of 100 per module
+// (1000 audio, 1100 alarms), so they never meet an established id. A new text takes the next
+// free id of its module's block and gets its English wording in StringsEnglish.cpp.
+namespace qp::StringId {
+
+// Program.
+inline constexpr int kProductName = 1;
+
+// Default folders, created on a first run in this order; a text of 2 characters or fewer
+// creates nothing. The first is also the default folder; the second ("Alarms") prompts for
+// alarms by default.
+inline constexpr int kDefaultFolder1 = 3;
+inline constexpr int kDefaultFolder2 = 4;
+inline constexpr int kDefaultFolder3 = 5;
+inline constexpr int kDefaultFolder4 = 6;
+inline constexpr int kDefaultFolder5 = 7;
+inline constexpr int kDefaultFolder6 = 8;
+inline constexpr int kDefaultFolder7 = 9;
+inline constexpr int kDefaultFolder8 = 10;
+inline constexpr int kAlarmsFolder = kDefaultFolder2;
+
+// Time display.
+inline constexpr int kPaused = 28;
+
+// Folder and note commands.
+inline constexpr int kEraseNoteQuestion = 33;
+inline constexpr int kEraseNotesQuestion = 34;  // %i: the number of notes
+inline constexpr int kFolderNameForbiddenCharacter = 40;
+inline constexpr int kFolderNameTooLong = 41;  // %i: the longest length
+inline constexpr int kFolderNameEmpty = 42;
+inline constexpr int kFolderNameTaken = 43;
+inline constexpr int kFolderNotCreated = 44;
+inline constexpr int kFolderNotRenamed = 45;
+inline constexpr int kDeleteFolderQuestion = 46;
+inline constexpr int kNoteNameForbiddenCharacter = 47;
+inline constexpr int kRenameFolderTitle = 50;
+inline constexpr int kNoFolderChosen = 51;
+inline constexpr int kNoteNotMoved = 52;
+inline constexpr int kTrayTip = 56;
+
+// E-mail.
+inline constexpr int kEmailSubject = 78;
+inline constexpr int kEmailFailed = 79;
+
+// Recording quality presets.
+inline constexpr int kQualityLow = 80;
+inline constexpr int kQualityMedium = 81;
+inline constexpr int kQualityHigh = 82;
+
+// Alarms.
+inline constexpr int kOrdinalFirst = 86;  // the week of the month: First ... Fourth, Last
+inline constexpr int kOrdinalSecond = 87;
+inline constexpr int kOrdinalThird = 88;
+inline constexpr int kOrdinalFourth = 89;
+inline constexpr int kOrdinalLast = 90;
+inline constexpr int kSunday = 91;
+inline constexpr int kMonday = 92;
+inline constexpr int kTuesday = 93;
+inline constexpr int kWednesday = 94;
+inline constexpr int kThursday = 95;
+inline constexpr int kFriday = 96;
+inline constexpr int kSaturday = 97;
+inline constexpr int kAlarmTitle = 98;
+inline constexpr int kAlarmPassed = 99;
+inline constexpr int kCloseWithAlarmsQuestion = 100;
+inline constexpr int kNoWeekdayChosen = 101;
+inline constexpr int kNoMonthChosen = 102;
+
+// Preferences and sizes.
+inline constexpr int kDiskSpaceNote = 104;  // %s: the preset's label, %s: the size text
+inline constexpr int kEraseAllNotesQuestion = 105;
+inline constexpr int kGigabytes = 107;
+inline constexpr int kMegabytes = 108;
+inline constexpr int kKilobytes = 109;
+
+// Export formats and their credit lines.
+inline constexpr int kMp3Credit = 119;
+inline constexpr int kWmaCredit = 120;
+inline constexpr int kWmaBestQuality = 121;
+inline constexpr int kWmaSmallestFile = 122;
+inline constexpr int kWmaFile = 123;
+inline constexpr int kMp3File = 124;
+
+// Names, dropped files, folder and note dialogs.
+inline constexpr int kNameTooLong = 130;
+inline constexpr int kReplaceNoteQuestion = 131;  // %s: the note's file name
+inline constexpr int kSortOrderLabel = 135;
+inline constexpr int kOptionsLabel = 136;
+inline constexpr int kPromptForAlarms = 137;
+inline constexpr int kAlphabetical = 139;
+inline constexpr int kOldestFirst = 142;
+inline constexpr int kNewestFirst = 143;
+inline constexpr int kEmailBody = 144;
+inline constexpr int kAlarmDate = 145;
+inline constexpr int kEraseNoteTitle = 148;
+inline constexpr int kMoveNotesTitle = 149;
+inline constexpr int kNameNoteTitle = 150;
+inline constexpr int kNewFolderTitle = 151;
+inline constexpr int kNotePropertiesTitle = 152;
+
+// Audio (1000-1099): recording, playback and editing.
+inline constexpr int kCannotOpenNote = 1000;
+inline constexpr int kOnly16BitPlayback = 1001;
+inline constexpr int kCannotOpenSpeakers = 1002;
+inline constexpr int kCannotOpenMicrophone = 1003;
+inline constexpr int kDiskFull = 1004;
+inline constexpr int kNoteFull = 1005;
+inline constexpr int kNoAudio = 1006;  // cut at its first line break when there is no help
+inline constexpr int kSelectANote = 1007;
+inline constexpr int kEraseSelectionQuestion = 1008;
+inline constexpr int kReplaceSelectionQuestion = 1009;
+inline constexpr int kNeedInsertionPoint = 1010;
+inline constexpr int kMonoOnly = 1011;
+inline constexpr int kInserting = 1012;
+inline constexpr int kAppending = 1013;
+inline constexpr int kLengthSeconds = 1014;    // %.1f: seconds
+inline constexpr int kLengthOneMinute = 1015;  // %.1f: seconds past the minute
+inline constexpr int kLengthMinutes = 1016;    // %i: minutes, %.1f: seconds past them
+
+// Alarms (1100-1199).
+inline constexpr int kIntegerOutOfRange = 1100;  // %i: the least, %i: the greatest
+
+}  // namespace qp::StringId
