@@ -6,7 +6,7 @@
 
 namespace qp {
 
-// Finds the microphone set-up program that the "Help" button of the no-audio dialog starts.
+// Finds the microphone set-up program that "Help" in the no-audio dialog starts.
 // A program counts only when its file exists and may be executed.
 //
 // Search order:
