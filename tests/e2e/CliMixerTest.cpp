@@ -8,6 +8,7 @@
 
 #include "support/ProcessRunner.h"
 #include "support/TempDir.h"
+#include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
@@ -120,6 +121,25 @@ TEST_F(CliMixerTest, ChosenSinkIsUsedFallsBackWhileAwayAndReturns) {
 
   ASSERT_EQ(cli("devices play --default").exitCode, 0);
   EXPECT_EQ(cli("mixer play").out, "play\t100\t0\n");
+}
+
+TEST_F(CliMixerTest, PlayTellsOnceWhenTheChosenSinkIsAway) {
+  const std::string note = dir_.file("short.wav");
+  test::writeFileBytes(note, test::simpleWav(1, 8000, 16, test::Bytes(3200, 0)));  // 0.2 s
+  loadSpare();
+  ASSERT_EQ(cli("devices play qp_spare").exitCode, 0);
+  auto r = cli("play " + shellQuote(note) + " </dev/null");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err.find("not connected"), std::string::npos) << r.err;
+
+  pactl("unload-module " + std::to_string(spareModule_));
+  spareModule_ = -1;
+  r = cli("play " + shellQuote(note) + " </dev/null");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string message = "the chosen playback device qp_spare is not connected";
+  const auto first = r.err.find(message);
+  ASSERT_NE(first, std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find(message, first + 1), std::string::npos) << "told twice: " << r.err;
 }
 
 }  // namespace
