@@ -15,6 +15,7 @@
 #include "alarms/scheduling/DeviceAlarmSounds.h"
 #include "cli/CliAlarmUi.h"
 #include "cli/CliArgs.h"
+#include "cli/CliDevices.h"
 #include "cli/CliTimerLoop.h"
 #include "cli/CliVerb.h"
 #include "cli/Terminal.h"
@@ -60,6 +61,7 @@ void watchAlarms(const SettingsStore& settings, const StringTable& strings,
   SystemClock clock;
   CliTimerLoop loop;
   PulseAudioBackend backend;
+  useChosenDevices(backend, settings, MixerDirection::Playback);
   DeviceAlarmSounds sounds(backend);
   FreedesktopTrash trash;
   Terminal terminal(false);

@@ -5,6 +5,7 @@
 
 #include "audio/wave/NoteMetrics.h"
 #include "audio/wave/WaveFileReader.h"
+#include "cli/CliDevices.h"
 #include "cli/LibrarySession.h"
 #include "cli/PlatformServices.h"
 #include "cli/Terminal.h"
@@ -34,6 +35,7 @@ bool CliRecording::run(std::string& lastNotePath, const std::string& editCommand
   NoAudioDialog noAudio(ui, settings, processLauncher(), wizardSources());
   RecorderOptions options;
   PulseAudioBackend backend;
+  useChosenDevices(backend, settings, MixerDirection::Recording);
   std::unique_ptr<RecordingController> controller;
   const auto start = [&] { return controller->startRecording(); };
   // The length limit is in bytes at the rate of the recording: the preset's, or the edited

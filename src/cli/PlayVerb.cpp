@@ -1,5 +1,5 @@
 // quillophone-cli play NOTE... [--speed S] [--from F] [--to F] [--scan] [--continuous]: plays
-// one note, or several in sequence, through the playback controller on the default sink,
+// one note, or several in sequence, through the playback controller on the chosen sink,
 // showing the countdown on the terminal. --from/--to stand for the graph's selection
 // (fractions of each note), --speed for the speed slider (-19 .. 19).
 #include <cstdio>
@@ -9,8 +9,10 @@
 #include "audio/wave/WaveFileReader.h"
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
+#include "cli/CliDevices.h"
 #include "cli/CliVerb.h"
 #include "cli/Terminal.h"
+#include "platform/IniSettingsStore.h"
 #include "platform/PulseAudioBackend.h"
 
 namespace qp::cli {
@@ -69,6 +71,7 @@ int runPlay(const std::vector<std::string>& args) {
   window.selection =
       selectionOf(options.from ? &*options.from : nullptr, options.to ? &*options.to : nullptr);
   PulseAudioBackend backend;
+  useChosenDevices(backend, IniSettingsStore(), MixerDirection::Playback);
   PlaybackController controller(backend, ui, window);
   controller.setSpeed(static_cast<int>(options.speed.value_or(0)));
   controller.setContinuous(parsed.has("continuous"));

@@ -7,6 +7,47 @@
 #include "platform/PulsePlaybackPort.h"
 
 namespace qp {
+namespace {
+
+void onDeviceInfo(PulseContext* context, bool found, int eol, bool& exists) {
+  exists = exists || (eol == 0 && found);
+  if (eol != 0) {
+    context->signal();
+  }
+}
+
+// Whether the server has a source (or sink) of that name; an empty name is the default,
+// which always counts as present.
+bool devicePresent(PulseContext& context, bool source, const std::string& name) {
+  if (name.empty()) {
+    return true;
+  }
+  struct Query {
+    PulseContext* context;
+    bool exists = false;
+  } query{&context};
+  PulseContext::Lock lock(context);
+  if (source) {
+    context.await(pa_context_get_source_info_by_name(
+        context.context(), name.c_str(),
+        [](pa_context*, const pa_source_info* info, int eol, void* data) {
+          auto* q = static_cast<Query*>(data);
+          onDeviceInfo(q->context, info != nullptr, eol, q->exists);
+        },
+        &query));
+  } else {
+    context.await(pa_context_get_sink_info_by_name(
+        context.context(), name.c_str(),
+        [](pa_context*, const pa_sink_info* info, int eol, void* data) {
+          auto* q = static_cast<Query*>(data);
+          onDeviceInfo(q->context, info != nullptr, eol, q->exists);
+        },
+        &query));
+  }
+  return query.exists;
+}
+
+}  // namespace
 
 PulseAudioBackend::PulseAudioBackend(std::string clientName) : clientName_(std::move(clientName)) {}
 
@@ -25,14 +66,34 @@ std::shared_ptr<PulseContext> PulseAudioBackend::connection() {
   return context_;
 }
 
+void PulseAudioBackend::setPreferredDevices(const std::string& source, const std::string& sink) {
+  std::lock_guard lock(mutex_);
+  preferredSource_ = source;
+  preferredSink_ = sink;
+}
+
+std::string PulseAudioBackend::preferredDevice(PulseContext& context, bool source) {
+  std::string name;
+  {
+    std::lock_guard lock(mutex_);
+    name = source ? preferredSource_ : preferredSink_;
+  }
+  // A preferred device that is away leaves the stream to the default.
+  return devicePresent(context, source, name) ? name : std::string();
+}
+
 int PulseAudioBackend::openInput(const WaveFormat& format, AudioEvent& completion,
                                  std::unique_ptr<WaveInPort>& port) {
   auto context = connection();
   if (!context) {
     return MMSYSERR_NODRIVER;
   }
+  const std::string source = preferredDevice(*context, true);
   auto capture = std::make_unique<PulseCapturePort>(context, completion);
-  const int result = capture->connect(format);
+  int result = capture->connect(format, source);
+  if (result == MMSYSERR_BADDEVICEID && !source.empty()) {
+    result = capture->connect(format);  // it went away just now: the default
+  }
   if (result == 0) {
     port = std::move(capture);
   }
@@ -45,8 +106,12 @@ int PulseAudioBackend::openOutput(const WaveFormat& format, AudioEvent& completi
   if (!context) {
     return MMSYSERR_NODRIVER;
   }
+  const std::string sink = preferredDevice(*context, false);
   auto playback = std::make_unique<PulsePlaybackPort>(context, completion);
-  const int result = playback->connect(format);
+  int result = playback->connect(format, sink);
+  if (result == MMSYSERR_BADDEVICEID && !sink.empty()) {
+    result = playback->connect(format);
+  }
   if (result == 0) {
     port = std::move(playback);
   }

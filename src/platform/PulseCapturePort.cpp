@@ -44,7 +44,7 @@ void PulseCapturePort::onRead(pa_stream* stream, std::size_t /*bytes*/, void* se
   }
 }
 
-int PulseCapturePort::connect(const WaveFormat& format) {
+int PulseCapturePort::connect(const WaveFormat& format, const std::string& source) {
   pa_sample_spec spec{};
   if (!PulseContext::sampleSpec(format, spec)) {
     return MMSYSERR_INVALPARAM;
@@ -61,7 +61,8 @@ int PulseCapturePort::connect(const WaveFormat& format) {
   attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentMs * 1000, &spec));
   const auto flags =
       static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
-  if (pa_stream_connect_record(stream_.get(), nullptr, &attr, flags) < 0) {
+  if (pa_stream_connect_record(stream_.get(), source.empty() ? nullptr : source.c_str(), &attr,
+                               flags) < 0) {
     stream_.reset();
     return MMSYSERR_BADDEVICEID;
   }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "audio/device/AudioBackend.h"
 #include "audio/device/BufferQueue.h"
@@ -9,16 +10,17 @@
 
 namespace qp {
 
-// A record stream from the default source. Incoming audio fills the queued buffers in order;
-// each full buffer is marked done and the completion event signalled. While no buffer is
-// queued, incoming audio is dropped, as a capture device does.
+// A record stream from a source (the default one unless named). Incoming audio fills the queued
+// buffers in order; each full buffer is marked done and the completion event signalled. While no
+// buffer is queued, incoming audio is dropped, as a capture device does.
 class PulseCapturePort final : public WaveInPort {
  public:
   PulseCapturePort(std::shared_ptr<PulseContext> context, AudioEvent& completion);
   ~PulseCapturePort() override;
 
-  // Connects the stream (corked) in the given format; a result code, 0 on success.
-  int connect(const WaveFormat& format);
+  // Connects the stream (corked) in the given format to the named source (empty: the
+  // default); a result code, 0 on success, MMSYSERR_BADDEVICEID when there is no such source.
+  int connect(const WaveFormat& format, const std::string& source = {});
 
   int prepare(AudioBuffer& buffer) override { return BufferQueue::prepare(buffer); }
   int unprepare(AudioBuffer& buffer) override { return BufferQueue::unprepare(buffer); }

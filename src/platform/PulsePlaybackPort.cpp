@@ -61,7 +61,7 @@ void PulsePlaybackPort::completePlayed(bool all) {
   }
 }
 
-int PulsePlaybackPort::connect(const WaveFormat& format) {
+int PulsePlaybackPort::connect(const WaveFormat& format, const std::string& sink) {
   if (!PulseContext::sampleSpec(format, spec_)) {
     return MMSYSERR_INVALPARAM;
   }
@@ -79,7 +79,8 @@ int PulsePlaybackPort::connect(const WaveFormat& format) {
   attr.minreq = static_cast<std::uint32_t>(-1);
   const auto flags = static_cast<pa_stream_flags_t>(
       PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
-  if (pa_stream_connect_playback(stream_.get(), nullptr, &attr, flags, nullptr, nullptr) < 0) {
+  if (pa_stream_connect_playback(stream_.get(), sink.empty() ? nullptr : sink.c_str(), &attr, flags,
+                                 nullptr, nullptr) < 0) {
     stream_.reset();
     return MMSYSERR_BADDEVICEID;
   }

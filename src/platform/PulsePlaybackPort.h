@@ -4,6 +4,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "audio/device/AudioBackend.h"
 #include "audio/device/BufferQueue.h"
@@ -11,15 +12,17 @@
 
 namespace qp {
 
-// A playback stream to the default sink. Written buffers are copied to the server at once;
-// each stays queued (unprepare refused) until the stream's playback position has passed its
-// last byte, then it is marked done and the completion event signalled.
+// A playback stream to a sink (the default one unless named). Written buffers are copied to the
+// server at once; each stays queued (unprepare refused) until the stream's playback position has
+// passed its last byte, then it is marked done and the completion event signalled.
 class PulsePlaybackPort final : public WaveOutPort {
  public:
   PulsePlaybackPort(std::shared_ptr<PulseContext> context, AudioEvent& completion);
   ~PulsePlaybackPort() override;
 
-  int connect(const WaveFormat& format);
+  // Connects the stream to the named sink (empty: the default); a result code, 0 on success,
+  // MMSYSERR_BADDEVICEID when there is no such sink.
+  int connect(const WaveFormat& format, const std::string& sink = {});
 
   int prepare(AudioBuffer& buffer) override { return BufferQueue::prepare(buffer); }
   int unprepare(AudioBuffer& buffer) override { return BufferQueue::unprepare(buffer); }
