@@ -54,10 +54,9 @@ class CliEmailTest : public testing::Test {
   test::ProcessResult run(const std::string& arguments, const std::string& exitMode = "0",
                           const std::string& path = "") {
     const std::string env =
-        "LC_ALL=C TMPDIR=" + shellQuote(tmp_.string()) +
-        " XDG_CONFIG_HOME=" + shellQuote((dir_.path() / "config").string()) +
-        " QUILLOPHONE_NOTES_DIR=" + shellQuote(notes_.string()) +
-        " FAKE_MAIL_LOG=" + shellQuote(log_) + " FAKE_MAIL_EXIT=" + exitMode +
+        "LC_ALL=C TMPDIR=" + shellQuote(tmp_.string()) + " " +
+        test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string()) +
+        "FAKE_MAIL_LOG=" + shellQuote(log_) + " FAKE_MAIL_EXIT=" + exitMode +
         " PATH=" + shellQuote(path.empty() ? bin_.string() + ":/usr/bin:/bin" : path) + " ";
     return test::runCommand(env + test::cliCommand() + " " + arguments);
   }
@@ -68,9 +67,8 @@ class CliEmailTest : public testing::Test {
     return path.string();
   }
   void setEmailFormat(int format) {
-    const fs::path conf = dir_.path() / "config" / "Tolvane Electronics" / "TolvaneQP.conf";
-    fs::create_directories(conf.parent_path());
-    std::ofstream(conf) << "[Settings]\nEmailFormat=" << format << "\n";
+    test::writeCliSettings((dir_.path() / "config").string(),
+                           "EmailFormat=" + std::to_string(format) + "\n");
   }
   // No attachment handed to the mail program is left in the temporary directory.
   void expectTemporariesGone() {

@@ -15,47 +15,22 @@
 #include "support/FailingOutputFile.h"
 #include "support/FakeAudioUi.h"
 #include "support/MemoryAudioBackend.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
+using test::FakeFiler;
+using test::quietRamp;
+using test::readWavSamples;
 using test::sameSamples;
+using test::slice;
 
 constexpr std::uint32_t kRate = 8000;  // Quality 0
 constexpr std::size_t kBufferSamples = 200;
-
-class FakeFiler final : public RecordingDestination {
- public:
-  std::string file(const std::string& path) override {
-    filed.push_back(path);
-    return path;
-  }
-  std::vector<std::string> filed;
-};
-
-std::vector<std::int16_t> quietRamp(std::size_t count) {
-  std::vector<std::int16_t> s(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    s[i] = static_cast<std::int16_t>(1 + i % 4000);
-  }
-  return s;
-}
-
-std::vector<std::int16_t> part(const std::vector<std::int16_t>& s, std::size_t from,
-                               std::size_t to) {
-  return {s.begin() + static_cast<std::ptrdiff_t>(from),
-          s.begin() + static_cast<std::ptrdiff_t>(std::min(to, s.size()))};
-}
-
-std::vector<std::int16_t> samplesOf(const std::string& path) {
-  WaveFileReader reader;
-  EXPECT_TRUE(reader.open(path)) << path;
-  std::vector<std::uint8_t> bytes(reader.dataSize());
-  reader.read(bytes.data(), reader.dataSize());
-  return test::fromBytes(bytes);
-}
 
 class RecordingControllerTest : public testing::Test {
  protected:
@@ -117,9 +92,9 @@ TEST_F(RecordingControllerTest, RecordsTheMicrophoneIntoANewNoteAndFilesIt) {
   WaveFileReader reader;
   ASSERT_TRUE(reader.open(filer_.filed[0]));
   EXPECT_EQ(reader.format(), WaveFormat::pcm(1, kRate, 16));
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   ASSERT_GE(got.size(), 2 * kRate);
-  EXPECT_TRUE(sameSamples(part(source, 0, got.size()), part(got, 0, source.size())));
+  EXPECT_TRUE(sameSamples(slice(source, 0, got.size()), slice(got, 0, source.size())));
   const auto times = window_.times();
   ASSERT_GE(times.size(), 3u);
   EXPECT_EQ(times[0], 0);
@@ -141,9 +116,9 @@ TEST_F(RecordingControllerTest, SilkvoiceFromTheSettingsChangesWhatIsWritten) {
   recordFor(2);
   EXPECT_TRUE(controller().silkvoiceOn());
   ASSERT_EQ(filer_.filed.size(), 1u);
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   ASSERT_GE(got.size(), kRate);
-  EXPECT_FALSE(sameSamples(part(source, 0, kRate), part(got, 0, kRate)));
+  EXPECT_FALSE(sameSamples(slice(source, 0, kRate), slice(got, 0, kRate)));
   // The indicator flips the switch of the running recording only.
   EXPECT_FALSE(controller().toggleSilkvoice());
   EXPECT_EQ(settings_.readNumber("Silkvoice", 9), 1);
@@ -216,14 +191,14 @@ TEST_F(RecordingControllerTest, OnlyPositiveSamplesAtTheThresholdCountEvenWhileP
   ASSERT_TRUE(ui_.runUntil([&] { return reached.load(); }));
   controller().stopRecording();
   ASSERT_EQ(filer_.filed.size(), 1u);
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   // Nothing of the paused buffers was written, and the clock stood still meanwhile: the
   // time display showed 2 only once 16000 samples had been written.
   const std::size_t paused = 3 * kBufferSamples;
   ASSERT_GE(got.size(), 2 * kRate);
-  EXPECT_TRUE(sameSamples(part(source, 0, kRate), part(got, 0, kRate)));
+  EXPECT_TRUE(sameSamples(slice(source, 0, kRate), slice(got, 0, kRate)));
   EXPECT_TRUE(
-      sameSamples(part(source, kRate + paused, 2 * kRate + paused), part(got, kRate, 2 * kRate)));
+      sameSamples(slice(source, kRate + paused, 2 * kRate + paused), slice(got, kRate, 2 * kRate)));
   EXPECT_GE(controller().bytesCaptured(), 2 * got.size() + 2 * paused);
   const auto times = window_.times();
   EXPECT_EQ(std::count(times.begin() + static_cast<std::ptrdiff_t>(firstTimes), times.end(), 1), 1);
@@ -242,7 +217,7 @@ TEST_F(RecordingControllerTest, HalfASecondIsDiscardedAndThreeTimeOutsEndTheReco
   recordUntilItEnds();
   EXPECT_EQ(controller().bytesCaptured(), kRate + 2 * kBufferSamples);
   ASSERT_EQ(filer_.filed.size(), 1u);
-  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), kRate / 2 + kBufferSamples);
+  EXPECT_EQ(readWavSamples(filer_.filed[0]).size(), kRate / 2 + kBufferSamples);
   EXPECT_TRUE(ui_.messages.empty());
 }
 
@@ -255,9 +230,9 @@ TEST_F(RecordingControllerTest, AFullDiskStopsTheRecordingWithAMessageAndKeepsAV
   recordUntilItEnds();
   EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kDiskFull}));
   ASSERT_EQ(filer_.filed.size(), 1u);
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   EXPECT_EQ(got.size(), 15000u);
-  EXPECT_TRUE(sameSamples(part(source, 0, 15000), got));
+  EXPECT_TRUE(sameSamples(slice(source, 0, 15000), got));
 }
 
 TEST_F(RecordingControllerTest, AWriteFailureInTheFirstHalfSecondIsStillReported) {
@@ -277,7 +252,7 @@ TEST_F(RecordingControllerTest, TheRecordingStopsCleanlyAtTheLargestNote) {
   recordUntilItEnds();
   EXPECT_EQ(ui_.messages, (std::vector<std::string>{AudioMessages::kNoteFull}));
   ASSERT_EQ(filer_.filed.size(), 1u);
-  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), 12500u);
+  EXPECT_EQ(readWavSamples(filer_.filed[0]).size(), 12500u);
 }
 
 TEST_F(RecordingControllerTest, AGivenLengthEndsTheRecordingQuietlyWithExactlyThatLength) {
@@ -286,7 +261,7 @@ TEST_F(RecordingControllerTest, AGivenLengthEndsTheRecordingQuietlyWithExactlyTh
   recordUntilItEnds();
   EXPECT_TRUE(ui_.messages.empty());
   ASSERT_EQ(filer_.filed.size(), 1u);
-  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), kRate + 123);
+  EXPECT_EQ(readWavSamples(filer_.filed[0]).size(), kRate + 123);
 }
 
 TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
@@ -348,10 +323,10 @@ TEST_F(EditRecordingTest, InsertRecordsAtTheNotesOwnRateBetweenHeadAndTail) {
   EXPECT_EQ(backend_.state().lastFormat, WaveFormat::pcm(1, 11025, 16));
   ASSERT_TRUE(ui_.runUntil([&] { return !controller().recording(); }));
   // Half of 44100 bytes is 22050, cut to a whole 4-byte step: 11024 samples.
-  std::vector<std::int16_t> expected = part(note_, 0, 11024);
+  std::vector<std::int16_t> expected = slice(note_, 0, 11024);
   expected.insert(expected.end(), recorded.begin(), recorded.end());
   expected.insert(expected.end(), note_.begin() + 11024, note_.end());
-  EXPECT_TRUE(sameSamples(expected, samplesOf(notePath_)));
+  EXPECT_TRUE(sameSamples(expected, readWavSamples(notePath_)));
   EXPECT_TRUE(filer_.filed.empty());  // an edit is not a new note
   EXPECT_EQ(filesInFolder(), 1u);
   struct stat st {};
@@ -366,10 +341,10 @@ TEST_F(EditRecordingTest, AppendAddsToTheEndAndATooShortRecordingChangesNothing)
   ASSERT_TRUE(ui_.runUntil([&] { return !controller().recording(); }));
   std::vector<std::int16_t> expected = note_;
   expected.insert(expected.end(), recorded.begin(), recorded.end());
-  EXPECT_TRUE(sameSamples(expected, samplesOf(notePath_)));
+  EXPECT_TRUE(sameSamples(expected, readWavSamples(notePath_)));
 
   const auto before = test::readFileBytes(notePath_);
-  setSource(part(recorded, 0, 18 * 300), true);  // 10800 bytes: not more than half a second
+  setSource(slice(recorded, 0, 18 * 300), true);  // 10800 bytes: not more than half a second
   ASSERT_TRUE(editor_.appendRecording());
   ASSERT_TRUE(ui_.runUntil([&] { return !controller().recording(); }));
   EXPECT_EQ(test::readFileBytes(notePath_), before);
@@ -387,7 +362,7 @@ TEST_F(EditRecordingTest, NoSecondRecordingAndNoEraseWhileAnInsertRecords) {
   EXPECT_TRUE(controller().recording());
   ASSERT_TRUE(ui_.runUntil([&] { return controller().bytesCaptured() > 22050; }));
   controller().stopRecording();
-  EXPECT_GT(samplesOf(notePath_).size(), note_.size());
+  EXPECT_GT(readWavSamples(notePath_).size(), note_.size());
 }
 
 TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
