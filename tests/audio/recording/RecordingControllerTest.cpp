@@ -1,6 +1,5 @@
 // The main window's recorder over the in-memory sound system: what reaches the note, the
-// silence alert, pause, the half-second minimum, time-outs, a full disk, edit mode, and the
-// no-audio dialog with its wizard.
+// silence alert, pause, the half-second minimum, time-outs, a full disk, and edit mode.
 #include "audio/recording/RecordingController.h"
 
 #include <gtest/gtest.h>
@@ -376,54 +375,6 @@ TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
   EXPECT_FALSE(controller().recording());
   EXPECT_EQ(backend_.state().inputOpens, 0);
   EXPECT_EQ(filesInFolder(), 2u);
-}
-
-TEST(NoAudioDialogTest, AWizardAddsHelpAndTheCheckBoxTurnsTheCheckOff) {
-  test::TempDir dir;
-  const std::string wizard = dir.file("wizard");
-  test::writeFileBytes(wizard, {'#', '!', '/', 'b', 'i', 'n', '/', 's', 'h', '\n'});
-  ASSERT_EQ(::chmod(wizard.c_str(), 0755), 0);
-  MemorySettingsStore makerWizard;
-  makerWizard.writeText("FilePath", wizard);
-  MemorySettingsStore settings;
-  test::FakeUiServices ui;
-  ui.noAudioChoice = {true, true};
-  NoAudioDialog dialog(ui, settings, {&makerWizard, nullptr, "", ""});
-  std::vector<std::string> launched;
-  dialog.setLauncher([&](const std::string& program) {
-    launched.push_back(program);
-    return true;
-  });
-  dialog.show();
-  EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{AudioMessages::kNoAudio}));
-  EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{true}));
-  EXPECT_EQ(launched, (std::vector<std::string>{wizard}));
-  EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 0);
-}
-
-TEST(NoAudioDialogTest, WizardSearchOrder) {
-  test::TempDir dir;
-  const auto program = [&](const std::string& name, bool executable = true) {
-    const std::string path = dir.file(name);
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    test::writeFileBytes(path, {'#', '!'});
-    ::chmod(path.c_str(), executable ? 0755 : 0644);
-    return path;
-  };
-  MemorySettingsStore soundCard;
-  const std::string path = dir.file("bin") + ":" + dir.file("usr/bin");
-  MicrophoneWizardSources sources{nullptr, &soundCard, dir.file("prog"), path};
-  EXPECT_EQ(MicrophoneWizard::find(sources), "");
-  const std::string desktop = program("usr/bin/pavucontrol");
-  EXPECT_EQ(MicrophoneWizard::find(sources), desktop);
-  program("bin/SMax4Wiz", false);  // not executable: not installed
-  EXPECT_EQ(MicrophoneWizard::find(sources), desktop);
-  soundCard.writeText("FilePath", program("cards/SMax4Wiz"));
-  EXPECT_EQ(MicrophoneWizard::find(sources), dir.file("cards/SMax4Wiz"));
-  const std::string own = program("prog/TolvaneWizard");
-  EXPECT_EQ(MicrophoneWizard::find(sources), own);
-  const std::string onPath = program("usr/bin/TolvaneWizard");
-  EXPECT_EQ(MicrophoneWizard::find(sources), onPath);
 }
 
 }  // namespace
