@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "support/ProcessRunner.h"
-#include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/WavFixtures.h"
 
@@ -28,10 +27,7 @@ class CliExportTest : public testing::Test {
                             shellQuote(env + test::cliCommand() + " " + arguments + stdinText));
   }
   std::string wav(const fs::path& path, double seconds = 1.0, std::uint32_t rate = 8000) {
-    fs::create_directories(path.parent_path());
-    const auto n = static_cast<std::size_t>(seconds * rate);
-    test::writeFileBytes(path.string(),
-                         test::simpleWav(1, rate, 16, test::toBytes(test::sine(440, rate, n))));
+    test::writeToneWav(path.string(), seconds, rate);
     fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(30));
     return path.string();
   }

@@ -11,11 +11,6 @@
 namespace qp::test {
 namespace {
 
-std::string readText(const std::string& path) {
-  const auto bytes = readFileBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
-
 // In the child: the command's own process group, its input and output, then the shell.
 [[noreturn]] void runChild(const std::string& commandLine, const std::string& out,
                            const std::string& err) {
@@ -54,11 +49,11 @@ BackgroundCommand::~BackgroundCommand() {
 }
 
 std::string BackgroundCommand::outputSoFar() const {
-  return readText(dir_.file("stdout"));
+  return readFileText(dir_.file("stdout"));
 }
 
 std::string BackgroundCommand::errorsSoFar() const {
-  return readText(dir_.file("stderr"));
+  return readFileText(dir_.file("stderr"));
 }
 
 ProcessResult BackgroundCommand::stop(int signal) {
