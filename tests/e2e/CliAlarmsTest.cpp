@@ -41,10 +41,10 @@ class CliAlarmsTest : public testing::Test {
     return r;
   }
   test::ProcessResult runAlarms() {
-    return test::runCommand("TZ=America/New_York XDG_CONFIG_HOME=" +
-                            test::shellQuote((dir_.path() / "config").string()) +
-                            " QUILLOPHONE_NOTES_DIR=" + test::shellQuote(notes_.string()) + " " +
-                            test::cliCommand() + " alarms");
+    return test::runCommand(
+        "TZ=America/New_York " +
+        test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string()) +
+        test::cliCommand() + " alarms");
   }
   static std::string line(const std::string& path, const char* state, std::int64_t next,
                           const char* local) {

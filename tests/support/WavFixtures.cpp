@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+
+#include "support/SignalGenerators.h"
+#include "support/TempDir.h"
 
 namespace qp::test {
 namespace {
@@ -71,6 +75,13 @@ Bytes listInfoChunk(const std::string& title) {
   const Bytes inam = chunk("INAM", text);
   body.insert(body.end(), inam.begin(), inam.end());
   return chunk("LIST", body);
+}
+
+std::string writeToneWav(const std::string& path, double seconds, std::uint32_t rate) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  const auto count = static_cast<std::size_t>(seconds * rate);
+  writeFileBytes(path, simpleWav(1, rate, 16, toBytes(sine(440, rate, count))));
+  return path;
 }
 
 }  // namespace qp::test

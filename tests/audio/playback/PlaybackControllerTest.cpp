@@ -6,57 +6,32 @@
 
 #include <atomic>
 
-#include "audio/wave/WaveFileWriter.h"
 #include "support/BufferCompare.h"
 #include "support/FakeAudioUi.h"
 #include "support/MemoryAudioBackend.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
 using test::fromBytes;
+using test::join;
+using test::ramp;
 using test::sameSamples;
+using test::slice;
 
 constexpr std::uint32_t kRate = 8000;
 constexpr std::size_t kChunkSamples = 400;      // mono at 8000 Hz
 constexpr std::size_t kPrimeSamples = 4 * 400;  // four buffers of silence
 
-// Distinct, non-zero samples so that any misplaced byte shows.
-std::vector<std::int16_t> ramp(std::size_t count, int offset = 1) {
-  std::vector<std::int16_t> s(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    s[i] = static_cast<std::int16_t>(static_cast<int>(i % 20000) + offset);
-  }
-  return s;
-}
-
-std::vector<std::int16_t> slice(const std::vector<std::int16_t>& s, std::size_t from,
-                                std::size_t to) {
-  return {s.begin() + static_cast<std::ptrdiff_t>(from),
-          s.begin() + static_cast<std::ptrdiff_t>(std::min(to, s.size()))};
-}
-
-std::vector<std::int16_t> join(std::initializer_list<std::vector<std::int16_t>> parts) {
-  std::vector<std::int16_t> all;
-  for (const auto& p : parts) {
-    all.insert(all.end(), p.begin(), p.end());
-  }
-  return all;
-}
-
 class PlaybackControllerTest : public testing::Test {
  protected:
   std::string writeNote(const std::string& name, const std::vector<std::int16_t>& samples,
                         std::uint16_t channels = 1, std::uint16_t bits = 16) {
-    const std::string path = dir_.file(name);
-    WaveFileWriter writer;
-    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(channels, kRate, bits)));
-    const auto bytes = test::toBytes(samples);
-    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    EXPECT_TRUE(writer.close());
-    return path;
+    return test::writeWavNote(dir_.file(name), WaveFormat::pcm(channels, kRate, bits), samples);
   }
   // Plays one note to its end; returns what reached the sink after the priming silence.
   std::vector<std::int16_t> playToEnd(const std::string& path) {
