@@ -82,7 +82,7 @@ class QuickRecorderTest : public testing::Test {
   FakeFiler filer_;
   NoAudioDialog noAudio_{ui_, settings_, MicrophoneWizardSources{}};
   RecorderOptions options_ = fastOptions();
-  QuickRecorder recorder_{backend_, ui_, tray_, settings_, filer_, noAudio_, options_};
+  QuickRecorder recorder_{{backend_, ui_, settings_, filer_, noAudio_}, tray_, options_};
 };
 
 TEST_F(QuickRecorderTest, RecordsWhileAButtonIsHeldWithTheFolderAndTimeInThePopup) {
