@@ -28,7 +28,7 @@ class SoundDevice {
   bool configure(const WaveFormat& format, std::uint32_t bufferSize);
   // The ring entry, or nullptr when there is no ring or the index is outside it.
   AudioBuffer* buffer(int index);
-  // The buffer count asked for (the ring holds fewer only when memory ran out).
+  // The buffer count last asked for; the ring follows it when it is next rebuilt.
   int count() const { return bufferCount_; }
 
   bool isOpen() const { return open_; }

@@ -52,8 +52,9 @@ class CaptureSession {
   // Marks a recording as running and clears what the last one left in the flags: bytes
   // captured, silence and pause.
   void begin();
-  // Ends the running recording's thread (endThread); false, with nothing done, when no
-  // recording runs.
+  // Ends the running recording's thread: clears run, waits up to the profile's time, then
+  // traces that the thread is late and waits on. False, with nothing done, when no recording
+  // runs.
   bool end();
   bool running() const { return running_; }
   // Creates the note file through the options' writer; false when it cannot be created.
@@ -67,10 +68,6 @@ class CaptureSession {
   // begun or the session is gone by then.
   void startThread(CaptureRun run, std::function<void()> onSilenceAlert,
                    std::function<void()> onEndedItself);
-  // Clears run and reclaims the thread: waits up to the profile's time, then traces that the
-  // thread is late and waits on.
-  void endThread();
-
   // Why writing stopped; read before the note is closed.
   WriteProblem writeProblem() const;
   // Closes the note file (if any) and lets the writer go.
@@ -87,6 +84,8 @@ class CaptureSession {
   const CaptureFlags& flags() const { return flags_; }
 
  private:
+  void endThread();
+
   RecorderServices services_;
   Profile profile_;
   RecorderOptions options_;
