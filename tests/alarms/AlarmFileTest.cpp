@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "alarms/AlarmFile.h"
+#include "common/LittleEndian.h"
 #include "support/AlarmRecordBytes.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempDir.h"
@@ -93,9 +94,7 @@ TEST_F(AlarmFileTest, LegacyFileIsConvertedAndRewritten) {
   const std::vector<std::uint8_t> current = test::recordBytes(expected);
   std::vector<std::uint8_t> legacy(236);
   const auto lead = static_cast<std::uint32_t>(localTimeValue(2020, 1, 1, 8, 0, 0));
-  for (std::size_t i = 0; i < 4; ++i) {
-    legacy[i] = static_cast<std::uint8_t>(lead >> (8 * i));
-  }
+  putLe32(legacy.data(), lead);
   std::copy(current.begin() + 12, current.end(), legacy.begin() + 4);
   legacy[224] = 0;  // stored state Inactive: recomputed to Pending
   writeFileBytes(path_, legacy);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "alarms/AlarmRecord.h"
+#include "common/LittleEndian.h"
 #include "support/AlarmRecordBytes.h"
 #include "support/ScopedTimeZone.h"
 
@@ -12,17 +13,11 @@ namespace qp {
 namespace {
 
 std::int32_t le32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  std::uint32_t v = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    v |= static_cast<std::uint32_t>(b[at + i]) << (8 * i);
-  }
-  return static_cast<std::int32_t>(v);
+  return static_cast<std::int32_t>(getLe32(&b[at]));
 }
 
 void putLe32At(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) {
-    b[at + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
-  }
+  putLe32(&b[at], static_cast<std::uint32_t>(value));
 }
 
 // Every field different, so a field written at the wrong offset shows.

@@ -7,13 +7,15 @@
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 
+#include "common/LittleEndian.h"
+
 namespace qp::test {
 namespace {
 
 void append32(Bytes& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) {
-    out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  }
+  std::uint8_t field[4];
+  putLe32(field, v);
+  out.insert(out.end(), field, field + 4);
 }
 
 void appendId(Bytes& out, const char* id) {

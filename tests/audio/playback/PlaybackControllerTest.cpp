@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
 #include <atomic>
+#include <cstdio>
+#include <functional>
 
 #include "support/BufferCompare.h"
 #include "support/FakeAudioUi.h"
@@ -336,6 +340,45 @@ TEST_F(PlaybackControllerTest, ContinuousSequenceOfUnplayableNotesDoesNotLoopFor
   controller_.playAll(false);
   EXPECT_FALSE(controller_.inSequence());
   EXPECT_EQ(ui_.messages.size(), 1u);
+}
+
+// Runs body on a thread whose stack holds stackBytes, as a UI thread with little stack to
+// spare would.
+void runOnSmallStack(std::size_t stackBytes, const std::function<void()>& body) {
+  pthread_attr_t attributes;
+  ASSERT_EQ(pthread_attr_init(&attributes), 0);
+  ASSERT_EQ(pthread_attr_setstacksize(&attributes, stackBytes), 0);
+  pthread_t thread;
+  const auto start = [](void* argument) -> void* {
+    (*static_cast<const std::function<void()>*>(argument))();
+    return nullptr;
+  };
+  ASSERT_EQ(pthread_create(&thread, &attributes, start, const_cast<std::function<void()>*>(&body)),
+            0);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attributes);
+}
+
+TEST_F(PlaybackControllerTest, AFolderOfThousandsOfUnreadableNotesEndsCleanlyOnASmallStack) {
+  constexpr std::size_t kNotes = 5000;
+  for (std::size_t i = 0; i < kNotes; ++i) {
+    const std::string path = dir_.file("broken" + std::to_string(i) + ".wav");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("not a wave file", file);
+    std::fclose(file);
+    window_.notes.push_back(path);
+  }
+  // Each unreadable note used to cost a handful of nested calls; 5,000 of them overflowed
+  // this stack.
+  runOnSmallStack(256 * 1024, [&] { controller_.playAll(false); });
+  EXPECT_FALSE(controller_.inSequence());
+  EXPECT_FALSE(controller_.playing());
+  ASSERT_EQ(window_.played.size(), kNotes);
+  EXPECT_EQ(window_.played.back(), kNotes - 1);
+  EXPECT_EQ(ui_.messages, std::vector<std::string>(kNotes, "Unable to open the note file."));
+  EXPECT_EQ(window_.playerStates, (std::vector<bool>{true, false}));
+  EXPECT_EQ(backend_.state().outputOpens, 0);
 }
 
 TEST_F(PlaybackControllerTest, PlayWhilePlayingStopsAndStartsTheSelectionAfresh) {

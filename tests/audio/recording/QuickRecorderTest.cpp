@@ -75,7 +75,7 @@ class QuickRecorderTest : public testing::Test {
   test::FakeProcessLauncher launcher_;
   NoAudioDialog noAudio_{ui_, settings_, launcher_, MicrophoneWizardSources{}};
   RecorderOptions options_ = fastOptions();
-  QuickRecorder recorder_{backend_, ui_, tray_, settings_, filer_, noAudio_, options_};
+  QuickRecorder recorder_{{backend_, ui_, settings_, filer_, noAudio_}, tray_, options_};
 };
 
 TEST_F(QuickRecorderTest, RecordsWhileAButtonIsHeldWithTheFolderAndTimeInThePopup) {

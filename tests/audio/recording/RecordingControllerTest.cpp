@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "audio/editing/NoteEditor.h"
 #include "audio/wave/WaveFileReader.h"
 #include "common/MemorySettingsStore.h"
 #include "common/StringIds.h"
@@ -42,8 +43,8 @@ class RecordingControllerTest : public testing::Test {
   }
   RecordingController& controller() {
     if (!controller_) {
-      controller_ = std::make_unique<RecordingController>(backend_, ui_, window_, settings_, filer_,
-                                                          noAudio_, options_);
+      controller_ = std::make_unique<RecordingController>(
+          RecorderServices{backend_, ui_, settings_, filer_, noAudio_}, window_, options_);
     }
     return *controller_;
   }
@@ -275,7 +276,7 @@ TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
   EXPECT_EQ(filesInFolder(), 0u);
   backend_.setRefuseOpen(0);
   test::FakeAudioWindow nowhere(dir_.file("missing-folder"));
-  RecordingController other(backend_, ui_, nowhere, settings_, filer_, noAudio_, options_);
+  RecordingController other({backend_, ui_, settings_, filer_, noAudio_}, nowhere, options_);
   EXPECT_FALSE(other.startRecording());
   EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kCannotOpenNote));
   EXPECT_TRUE(filer_.filed.empty());
