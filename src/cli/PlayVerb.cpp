@@ -57,9 +57,9 @@ int runPlay(const std::vector<std::string>& args) {
   if (parsed.positional().empty()) {
     return usageError("play takes one or more notes", kUsage);
   }
-  // A stretch is never reversed: --to at or before --from would play nothing.
-  if (options.from && options.to && *options.from >= std::min(*options.to, 1.0)) {
-    return usageError("--from must lie before --to", kUsage);
+  // A stretch is never reversed: --to at or before --from (or the start) would play nothing.
+  if (options.to && options.from.value_or(0.0) >= std::min(*options.to, 1.0)) {
+    return usageError("--from must lie before --to (--from is 0 when not given)", kUsage);
   }
   for (const std::string& path : parsed.positional()) {
     if (const int code = checkNote(path); code != kExitOk) {

@@ -97,6 +97,7 @@ TEST_F(CliMisuseTest, BadUsageAndFailuresSayWhyAndChangeNothing) {
        2,
        {"quillophone-cli: --at must not lie after --to"}},
       {"play " + n + " --from 0.7 --to 0.3", 2, {"quillophone-cli: --from must lie before"}},
+      {"play " + n + " --to 0", 2, {"quillophone-cli: --from must lie before"}},
       // Recordings too short to keep.
       {"record --seconds 0.4",
        1,
