@@ -13,6 +13,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "common/DiagnosticTrace.h"
 #include "dsp/CSilkvoiceFilter.h"
 #include "dsp/DspTrace.h"
@@ -98,6 +99,7 @@ int runDenoise(const std::vector<std::string>& args) {
   if (!writer.close() || !written) {
     return fileError(parsed.positional()[1], "Unable to write the note file.");
   }
+  renewExistingCompanion(parsed.positional()[1]);
   std::printf("in-bytes: %llu\nout-bytes: %llu\n", static_cast<unsigned long long>(totals.in),
               static_cast<unsigned long long>(totals.out));
   return kExitOk;

@@ -18,11 +18,10 @@
 #include "cli/CliMessages.h"
 #include "cli/CliRecorder.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "common/StringIds.h"
 #include "common/StringTable.h"
-#include "platform/ExportLibraries.h"
 #include "platform/IniSettingsStore.h"
-#include "sharing/NoteTransfer.h"
 
 namespace qp::cli {
 namespace {
@@ -116,12 +115,6 @@ std::string misuse(const std::string& command, const EditOptions& o) {
   return "edit erase|insert|append";
 }
 
-// After an applied edit the companion holds the old sound: it is made again or deleted.
-void renewCompanion(const std::string& note, const SettingsStore& settings) {
-  const auto formats = makeExportFormats(StringTable::active());
-  NoteTransfer(settings, formats.get()).renewCompanion(note);
-}
-
 int runEdit(const std::vector<std::string>& args) {
   CliArgs parsed;
   EditOptions options;
@@ -157,7 +150,7 @@ int runEdit(const std::vector<std::string>& args) {
     code = record(command, settings, ui, window, editor, options);
   }
   if (code == kExitOk) {
-    renewCompanion(note, settings);
+    renewCompanion(note);
     std::printf("%s\n", note.c_str());
   }
   return code;

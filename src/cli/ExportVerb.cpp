@@ -8,6 +8,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "common/StringTable.h"
 #include "platform/ExportLibraries.h"
 
@@ -26,6 +27,7 @@ int copyWave(const fs::path& note, const fs::path& base) {
     if (ec) {
       return fileError(target.string(), "the note could not be copied here");
     }
+    renewExistingCompanion(target.string());
   }
   std::printf("%s\n", target.c_str());
   return kExitOk;

@@ -13,6 +13,7 @@
 #include "cli/CliMessages.h"
 #include "cli/CliRecorder.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "cli/LibrarySession.h"
 #include "cli/OverlaySettings.h"
 #include "common/MemorySettingsStore.h"
@@ -113,6 +114,7 @@ int recordToFile(const std::string& path, const RecordOptions& options) {
     return ui.messagesShown == 0 ? fileError(path, kTooShort) : kExitUserError;
   }
   const double seconds = reader.dataSize() / (reader.format().nAvgBytesPerSec * 1.0);
+  renewExistingCompanion(path);
   std::printf("%s: %.1f seconds\n", path.c_str(), seconds);
   return ui.messagesShown == 0 ? kExitOk : kExitUserError;
 }

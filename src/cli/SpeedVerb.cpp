@@ -13,6 +13,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "common/LittleEndian.h"
 #include "dsp/CHalfRateDecimator.h"
 #include "dsp/CRateAdjuster.h"
@@ -130,6 +131,7 @@ int runSpeed(const std::vector<std::string>& args) {
   if (!writer.close() || !written) {
     return fileError(outPath, "Unable to write the note file.");
   }
+  renewExistingCompanion(outPath);
   std::printf("samples-in: %llu\nsamples-out: %llu\n", static_cast<unsigned long long>(totals.in),
               static_cast<unsigned long long>(totals.out));
   return kExitOk;

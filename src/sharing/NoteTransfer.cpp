@@ -49,16 +49,23 @@ std::string NoteTransfer::dragFile(NoteList& list, std::size_t index) {
   return makeCompanion(list, index) ? list.getAt(index)->companionPath : list.getAt(index)->path;
 }
 
-std::string NoteTransfer::renewCompanion(const std::string& notePath) {
+std::string NoteTransfer::companionOf(const std::string& notePath) {
   const std::filesystem::path note(notePath);
   DirectoryScan scan;
   if (scan.read(note.parent_path().string())) {
     for (const DirectoryScan::Note& found : scan.notes()) {
       if (found.name == note.filename().string() && !found.companionName.empty()) {
-        std::error_code ec;
-        std::filesystem::remove(note.parent_path() / found.companionName, ec);
+        return (note.parent_path() / found.companionName).string();
       }
     }
+  }
+  return std::string();
+}
+
+std::string NoteTransfer::renewCompanion(const std::string& notePath) {
+  if (const std::string old = companionOf(notePath); !old.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(old, ec);
   }
   std::string target = withoutWav(notePath);
   const std::int32_t format = dragFormat();

@@ -49,6 +49,9 @@ class NoteTransfer {
   // that no drag hands over the old sound. Returns the new companion's path; empty when the
   // note now has none.
   std::string renewCompanion(const std::string& notePath);
+  // The companion file of the note at notePath (found as the notes list finds it); empty
+  // when it has none.
+  static std::string companionOf(const std::string& notePath);
 
   // Deletes the companion of every note of every folder (DragFormat changed). list is reused
   // to load each folder.

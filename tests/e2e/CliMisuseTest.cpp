@@ -190,12 +190,20 @@ TEST_F(CliMisuseTest, EveryVerbsHelpExplainsItsOptions) {
   EXPECT_NE(list.err.find("  edit erase NOTE"), std::string::npos);
 }
 
-TEST_F(CliMisuseTest, AnEditRenewsOrDeletesTheCompanion) {
+TEST_F(CliMisuseTest, AChangedNoteGetsItsCompanionRenewedOrDeleted) {
   const std::string companion = (notes_ / "Personal" / "Memo.mp3").string();
   test::writeFileBytes(companion, {1, 2, 3});  // made from the 3-second note
   auto r = run("edit erase " + shellQuote(note_) + " --from 0.5 --to 1");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_FALSE(fs::exists(companion));  // no drag format: no companion
+
+  // A note written over by a verb that writes wave files loses its companion too; a file
+  // that is no note gets none.
+  const std::string other = wav(notes_ / "Personal" / "Other.wav", 1.0);
+  test::writeFileBytes((notes_ / "Personal" / "Other.mp3").string(), {1, 2, 3});
+  r = run("denoise " + shellQuote(note_) + " " + shellQuote(other));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_FALSE(fs::exists(notes_ / "Personal" / "Other.mp3"));
 
   if (run("formats").out.find("1\tWMA") == std::string::npos) {
     GTEST_SKIP() << "no WMA conversion";
@@ -211,6 +219,10 @@ TEST_F(CliMisuseTest, AnEditRenewsOrDeletesTheCompanion) {
   EXPECT_NEAR(std::atof(probe.out.c_str()), 0.75, 0.1) << probe.err;
   const auto listed = run("notes Personal");
   EXPECT_NE(listed.out.find("Memo.wma"), std::string::npos) << listed.out;
+  const std::string elsewhere = (dir_.path() / "copy.wav").string();
+  ASSERT_EQ(run("speed " + shellQuote(note_) + " " + shellQuote(elsewhere) + " --fast").exitCode,
+            0);
+  EXPECT_FALSE(fs::exists(dir_.path() / "copy.wma"));
 }
 
 TEST_F(CliMisuseTest, RecordingIntoAnAlarmFolderSaysHowToSetTheAlarm) {

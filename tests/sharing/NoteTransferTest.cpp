@@ -109,6 +109,8 @@ TEST_F(NoteTransferTest, AChangedNoteGetsItsCompanionRenewed) {
   test::writeFileBytes(folder_ + "/Memo2.wav", {1});
   test::writeFileBytes(folder_ + "/Memo2.mp3", {7});
   test::writeFileBytes(folder_ + "/Memo.alm", {7});
+  EXPECT_EQ(NoteTransfer::companionOf(folder_ + "/Memo.wav"), "");
+  EXPECT_EQ(NoteTransfer::companionOf(folder_ + "/Memo2.wav"), folder_ + "/Memo2.mp3");
   for (const Row& row : rows) {
     test::writeFileBytes(folder_ + "/Memo.mp3", {7});  // an old companion of another format
     settings_.writeNumber("DragFormat", row.dragFormat);
