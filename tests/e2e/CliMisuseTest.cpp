@@ -225,6 +225,32 @@ TEST_F(CliMisuseTest, AChangedNoteGetsItsCompanionRenewedOrDeleted) {
   EXPECT_FALSE(fs::exists(dir_.path() / "copy.wma"));
 }
 
+// The window's question before a folder goes for good, on a terminal (a pseudo-terminal from
+// script(1) here): No keeps the folder, Yes deletes it.
+TEST_F(CliMisuseTest, FolderDeleteAsksOnTheTerminal) {
+  if (!test::haveProgram("script")) {
+    GTEST_SKIP() << "no script(1) for a terminal";
+  }
+  const auto onTerminal = [&](const std::string& answer) {
+    const std::string env =
+        "LC_ALL=C XDG_CONFIG_HOME=" + shellQuote((dir_.path() / "config").string()) +
+        " QUILLOPHONE_NOTES_DIR=" + shellQuote(notes_.string()) + " ";
+    return test::runCommand("printf '" + answer + "\\n' | " + env + "script -qec " +
+                            shellQuote(test::cliCommand() + " folder delete Business") +
+                            " /dev/null");
+  };
+  auto r = onTerminal("n");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.out.find("folder \"Business\": Are you sure you want to delete this folder and "
+                       "any notes in it? [y/N]"),
+            std::string::npos)
+      << r.out;
+  EXPECT_TRUE(fs::exists(notes_ / "Business"));
+  r = onTerminal("y");
+  EXPECT_EQ(r.exitCode, 0) << r.out;
+  EXPECT_FALSE(fs::exists(notes_ / "Business"));
+}
+
 TEST_F(CliMisuseTest, RecordingIntoAnAlarmFolderSaysHowToSetTheAlarm) {
   const auto r = run("record --seconds 1 --folder Alarms --name Rent --no-silkvoice");
   ASSERT_EQ(r.exitCode, 0) << r.err;
