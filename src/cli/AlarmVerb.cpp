@@ -1,7 +1,8 @@
 // quillophone-cli alarm set NOTE [options] | alarm rm NOTE: sets a note's alarm as the alarm
 // dialog's "Set Alarm" does (unspecified fields from the note's alarm, else the template, else
 // the defaults; the dialog's checks with its messages; the template is written), or disables
-// it. `set` prints the alarm as `alarms` lists it.
+// it. `set` prints the alarm as `alarms` lists it. Unlike the dialog, which starts from the
+// last alarm's schedule, a missing schedule option means a one-time alarm at the next --at.
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -13,6 +14,7 @@
 #include "alarms/AlarmTemplate.h"
 #include "alarms/LocalTime.h"
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 #include "common/Clock.h"
 #include "common/StringTable.h"
@@ -101,12 +103,30 @@ std::optional<std::int32_t> parseDate(const std::string& text) {
   return static_cast<std::int32_t>(*midnight);
 }
 
-// Applies the schedule options; an error text for bad usage, empty when fine.
-std::string applySchedule(CliArgs& a, AlarmRecord& r) {
+int scheduleOptions(const CliArgs& a) {
   int schedules = 0;
   for (const char* name : {"once", "weekly", "monthly-day", "monthly-nth"}) {
     schedules += a.value(name) ? 1 : 0;
   }
+  return schedules;
+}
+
+// A one-time alarm today at the record's time, or tomorrow when that has passed.
+void onceAtTheNextTime(AlarmRecord& r, std::int64_t now) {
+  const LocalDateTime today = LocalTime::fromTime(now);
+  r.schedule = AlarmRecord::kOneTime;
+  for (int day = today.day; day <= today.day + 1; ++day) {
+    const auto midnight = LocalTime::midnight(today.year, today.month, day);
+    r.playOnDate = static_cast<std::int32_t>(midnight.value_or(now));
+    if (AlarmDialogRules::scheduleMessageId(r, now) == 0) {
+      return;
+    }
+  }
+}
+
+// Applies the schedule options; an error text for bad usage, empty when fine.
+std::string applySchedule(CliArgs& a, AlarmRecord& r) {
+  const int schedules = scheduleOptions(a);
   if (schedules > 1) {
     return "give one of --once, --weekly, --monthly-day, --monthly-nth";
   }
@@ -159,7 +179,8 @@ std::string applySchedule(CliArgs& a, AlarmRecord& r) {
 std::string applyOptions(CliArgs& a, AlarmRecord& r) {
   std::optional<long> tone, popup, replay;
   if (!a.intValue("tone", 0, 1, tone) || !a.intValue("popup", 0, 1, popup) ||
-      !a.intValue("replay", -1000000, 1000000, replay)) {
+      !a.intValue("replay", AlarmDialogRules::kMinReplayMinutes,
+                  AlarmDialogRules::kMaxReplayMinutes, replay)) {
     return a.error().empty() ? "bad option value" : a.error();
   }
   if (tone) {
@@ -170,7 +191,7 @@ std::string applyOptions(CliArgs& a, AlarmRecord& r) {
   }
   if (replay) {
     r.replay = 1;
-    r.replayMinutes = static_cast<std::int32_t>(*replay);  // the range is the dialog's check
+    r.replayMinutes = static_cast<std::int32_t>(*replay);
   }
   if (a.has("erase-after")) {
     r.eraseAfterPlaying = 1;
@@ -187,12 +208,20 @@ int setAlarm(CliArgs& a, NoteEntry& note, std::int64_t now) {
   if (const std::string error = applyOptions(a, record); !error.empty()) {
     return usageError(error, kUsage);
   }
+  if (scheduleOptions(a) == 0) {
+    onceAtTheNextTime(record, now);
+  }
+  if (a.value("monthly-day") && (record.dayOfMonth < AlarmDialogRules::kMinDay ||
+                                 record.dayOfMonth > AlarmDialogRules::kMaxDay)) {
+    return fileError(note.path, "--monthly-day must be a day of the month from 1 to 31");
+  }
   if (auto refusal = AlarmDialogRules::check(record, now, StringTable::active())) {
-    return userError(*refusal);
+    const TerminalMessage message = terminalMessage(*refusal);
+    return fileError(note.path, message.text);
   }
   AlarmTemplate::write(settings, record);
   if (!NoteAlarms::save(note, record, true, now)) {
-    return userError("Unable to write the alarm file " + note.alarmPath + ".");
+    return fileError(note.alarmPath, "the alarm file could not be written");
   }
   std::printf("%s\t%s\t%d\t%s\n", note.path.c_str(), alarmStateName(note.alarm->state),
               static_cast<int>(note.alarm->nextTime),
@@ -217,7 +246,8 @@ int runAlarm(const std::vector<std::string>& args) {
   }
   std::error_code ec;
   if (!std::filesystem::is_regular_file(pos[1], ec)) {
-    return userError("Unable to open the note file.");
+    return fileError(pos[1],
+                     std::filesystem::exists(pos[1], ec) ? "not a note file" : "no such note file");
   }
   NoteEntry note;
   note.path = pos[1];
@@ -225,7 +255,7 @@ int runAlarm(const std::vector<std::string>& args) {
   NoteAlarms::load(note, now);
   if (pos[0] == "rm") {
     if (!NoteAlarms::remove(note)) {
-      return userError("Unable to delete the alarm file.");
+      return fileError(note.alarmPath, "the alarm file could not be deleted");
     }
     return kExitOk;
   }
@@ -233,6 +263,30 @@ int runAlarm(const std::vector<std::string>& args) {
 }
 
 const CliVerbRegistration kAlarm({"alarm", kUsage, &runAlarm});
+
+const CliHelpRegistration kAlarmHelp(
+    "alarm", R"(Sets or removes the alarm of a note (an NOTE.alm file beside it); alarms ring while
+quillophone-cli alarms --watch (or the program) runs. Options not given keep the note's
+alarm; a new alarm starts from the last alarm set (tone, popup, replay) at the next full
+hour, but never from its schedule.
+
+  --at HH:MM[:SS]          the time of day (24-hour clock)
+  (no schedule option)     the alarm rings once, today at its time, or tomorrow when that
+                           time has passed
+  --once YYYY-MM-DD        rings once, on that date
+  --weekly sun,mon,...     rings every week on those days
+  --monthly-day D          rings on day D (1 to 31) of the --months given
+  --monthly-nth first|second|third|fourth|last --weekday sun..sat
+                           rings on that weekday of the --months given
+  --months jan,feb,...     the months of a monthly alarm
+  --tone 0|1               1: the alarm tone sounds before the note plays
+  --popup 0|1              1: a popup shows the alarm until it is closed or snoozed
+  --replay MINUTES         while the popup is open, plays the note again every 1 to 60
+                           minutes (three times at most)
+  --erase-after            erases the note once its alarm has played
+  --message TEXT           text of the popup (at most 99 characters)
+  rm NOTE                  removes the note's alarm; the note stays
+)");
 
 }  // namespace
 }  // namespace qp::cli

@@ -107,5 +107,17 @@ int runAlarms(const std::vector<std::string>& args) {
 
 const CliVerbRegistration kAlarms({"alarms", kUsage, &runAlarms});
 
+const CliHelpRegistration kAlarmsHelp(
+    "alarms",
+    R"(Prints every note that has an alarm, one tab-separated line each: path, state, next time
+in seconds since 1970 and as local time.
+
+  --watch        keeps running and rings the alarms through the default sound output,
+                 printing fired, popup and closed or snoozed lines; a popup waits for Enter
+                 (closes it) or s and Enter (snoozes it); the alarms are read again once a
+                 minute; Ctrl-C stops
+  --auto-close   with --watch: closes each popup once its note has played
+)");
+
 }  // namespace
 }  // namespace qp::cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 
 namespace qp::cli {
@@ -87,8 +88,7 @@ int usageError(const std::string& message, const char* usage) {
 }
 
 int userError(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return kExitUserError;
+  return fileError(std::string(), message);
 }
 
 }  // namespace qp::cli

@@ -35,7 +35,8 @@ class CliArgs {
 
 // Prints "quillophone-cli: <message>" and the usage line to stderr; returns kExitUsage.
 int usageError(const std::string& message, const char* usage);
-// Prints the program's message to stderr; returns kExitUserError.
+// Prints "quillophone-cli: <message>" on one line to stderr; returns kExitUserError. Messages
+// about a file go through fileError (cli/CliMessages.h), which names it.
 int userError(const std::string& message);
 
 }  // namespace qp::cli

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "cli/CliMessages.h"
 #include "library/NameRules.h"
 
 namespace qp::cli {
@@ -18,7 +19,10 @@ void CliUiServices::postToUi(std::function<void()> task) {
 void CliUiServices::showMessage(const std::string& text) {
   ++messagesShown;
   const auto replaced = replacements.find(text);
-  std::fprintf(stderr, "%s\n", (replaced != replacements.end() ? replaced->second : text).c_str());
+  const TerminalMessage message = replaced != replacements.end()
+                                      ? TerminalMessage{replaced->second, true}
+                                      : terminalMessage(text);
+  fileError(message.aboutFile && subject ? subject() : std::string(), message.text);
 }
 
 bool CliUiServices::askYesNo(const std::string& /*text*/) {
@@ -28,7 +32,7 @@ bool CliUiServices::askYesNo(const std::string& /*text*/) {
 NoAudioChoice CliUiServices::showNoAudioDialog(const std::string& text, bool /*showHelp*/) {
   noAudioShown = true;
   ++messagesShown;
-  std::fprintf(stderr, "%s\n", text.substr(0, text.find('\n')).c_str());
+  fileError(std::string(), terminalMessage(text).text);
   return {};
 }
 

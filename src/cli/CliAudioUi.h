@@ -16,8 +16,9 @@
 namespace qp::cli {
 
 // The user interface of the audio verbs on the terminal: the main thread is the UI thread and
-// runs posted tasks from runUntil; messages go to standard error; questions take a preset
-// answer (the verb's options stand for the user's clicks).
+// runs posted tasks from runUntil; messages go to standard error as error lines in the
+// terminal's wording (cli/CliMessages.h); questions take a preset answer (the verb's options
+// stand for the user's clicks).
 class CliUiServices final : public UiServices {
  public:
   void postToUi(std::function<void()> task) override;
@@ -34,6 +35,8 @@ class CliUiServices final : public UiServices {
   int messagesShown = 0;
   // Texts shown in place of the program's own (the command line's file names).
   std::map<std::string, std::string> replacements;
+  // The file the verb works on, named before the messages about a file; empty: none.
+  std::function<std::string()> subject;
   bool noAudioShown = false;
 
  private:

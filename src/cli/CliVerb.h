@@ -26,4 +26,14 @@ struct CliVerbRegistration {
   explicit CliVerbRegistration(const CliVerb& verb);
 };
 
+// The long help of a verb, printed after its usage line by "quillophone-cli VERB --help": what
+// each option means, one paragraph or table. A file-scope object of this type registers it
+// beside the verb; text must live as long as the program (a literal).
+struct CliHelpRegistration {
+  CliHelpRegistration(const char* verbName, const char* text);
+};
+
+// The long help registered for the verb; empty when there is none.
+std::string verbHelp(const std::string& verbName);
+
 }  // namespace qp::cli

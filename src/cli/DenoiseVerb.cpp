@@ -11,7 +11,9 @@
 #include "audio/wave/WaveFileReader.h"
 #include "audio/wave/WaveFileWriter.h"
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "common/DiagnosticTrace.h"
 #include "dsp/CSilkvoiceFilter.h"
 #include "dsp/DspTrace.h"
@@ -70,12 +72,12 @@ int runDenoise(const std::vector<std::string>& args) {
   }
   WaveFileReader reader;
   if (!reader.open(parsed.positional()[0])) {
-    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
-    return kExitUserError;
+    return readerError(parsed.positional()[0], reader.lastError());
   }
   const WaveFormat format = reader.format();
   if (!supported(format)) {
-    return userError("Only 8- or 16-bit PCM notes, mono or stereo, can be denoised.");
+    return fileError(parsed.positional()[0],
+                     "Only 8- or 16-bit PCM notes, mono or stereo, can be denoised.");
   }
   const auto blockBytes = block ? static_cast<std::uint32_t>(*block)
                                 : BufferSizing::mainRecorderBufferBytes(format.nSamplesPerSec);
@@ -90,19 +92,29 @@ int runDenoise(const std::vector<std::string>& args) {
   WaveFormat outFormat;
   outFormat.copy(format);
   if (!writer.open(parsed.positional()[1], outFormat)) {
-    return userError("Unable to create the note file " + parsed.positional()[1] + ".");
+    return fileError(parsed.positional()[1], "Unable to create the note file.");
   }
   Totals totals;
   const bool written = denoise(reader, filter, writer, blockBytes, totals);
   if (!writer.close() || !written) {
-    return userError("Unable to write the note file " + parsed.positional()[1] + ".");
+    return fileError(parsed.positional()[1], "Unable to write the note file.");
   }
+  renewExistingCompanion(parsed.positional()[1]);
   std::printf("in-bytes: %llu\nout-bytes: %llu\n", static_cast<unsigned long long>(totals.in),
               static_cast<unsigned long long>(totals.out));
   return kExitOk;
 }
 
 const CliVerbRegistration kDenoise({"denoise", kUsage, &runDenoise});
+
+const CliHelpRegistration kDenoiseHelp(
+    "denoise",
+    R"(Runs a wave file (8- or 16-bit PCM, mono or stereo) through the Silkvoice noise reduction
+and writes the result to OUT.wav; prints the bytes read and written.
+
+  --block BYTES   how many bytes go through the filter at a time (a whole number of sample
+                  frames); default: the recorder's buffer size for the file's rate
+)");
 
 }  // namespace
 }  // namespace qp::cli

@@ -31,5 +31,13 @@ int runFolders(const std::vector<std::string>& args) {
 
 const CliVerbRegistration kFolders({"folders", kUsage, &runFolders});
 
+const CliHelpRegistration kFoldersHelp(
+    "folders",
+    R"(Prints one line per folder with tab-separated fields: name, prompt-for-alarms (0 or 1),
+sort order (0 oldest first, 1 newest first, 2 alphabetical, 3 alarm date) and 1 for the
+current folder (the one record, import and notes use by default), else 0. A first run makes
+the default folders.
+)");
+
 }  // namespace
 }  // namespace qp::cli

@@ -34,5 +34,13 @@ int runFormats(const std::vector<std::string>& args) {
 
 const CliVerbRegistration kFormats({"formats", kUsage, &runFormats});
 
+const CliHelpRegistration kFormatsHelp(
+    "formats",
+    R"(Prints the export formats this system offers, one tab-separated line each (id, name,
+extension): 3 MP3 when libmp3lame.so.0 is installed, 1 WMA through the FFmpeg libraries;
+then the credits of the libraries used. The ids are the values of export --format and of
+the EmailFormat and DragFormat settings (0 is the wave file itself).
+)");
+
 }  // namespace
 }  // namespace qp::cli

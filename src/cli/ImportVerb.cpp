@@ -1,15 +1,17 @@
 // quillophone-cli import FILE... [--folder NAME] [--yes]: files dropped into a folder (the
 // current one by default): wave files copied, WMA files converted, links followed, other files
-// ignored; a file already in the folder ends the import. Prints each imported note. The
-// question about replacing a note of the same name is asked on the terminal, or answered Yes
-// with --yes.
+// left out; a file already in the folder ends the import. Prints each imported note, and each
+// file left out with the reason on standard error; exit status 1 when nothing was imported.
+// The question about replacing a note of the same name is asked on the terminal, or answered
+// Yes with --yes.
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
+#include "cli/Terminal.h"
 #include "common/StringIds.h"
 #include "platform/ExportLibraries.h"
 #include "sharing/DropImporter.h"
@@ -24,22 +26,36 @@ class TerminalPrompt final : public DropImporter::ReplacePrompt {
  public:
   explicit TerminalPrompt(bool always) : always_(always) {}
   bool confirmReplace(const std::string& message) override {
-    if (always_) {
-      return true;
-    }
-    std::fprintf(stderr, "%s [y/N] ", message.c_str());
-    std::fflush(stderr);
-    std::string answer;
-    if (!std::getline(std::cin, answer)) {
-      std::fprintf(stderr, "\n");
-      return false;
-    }
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+    return always_ || askOnTerminal(message);
   }
 
  private:
   bool always_;
 };
+
+std::string reasonText(DropImporter::SkipReason reason) {
+  using Reason = DropImporter::SkipReason;
+  switch (reason) {
+    case Reason::Missing:
+      return "not imported: no such file";
+    case Reason::NotWaveOrWma:
+      return "not imported: only wave (.wav) and WMA (.wma) files become notes";
+    case Reason::KeptExisting:
+      return "not imported: the note of the same name was kept";
+    case Reason::NotConverted:
+      return "not imported: the file could not be copied or converted";
+    case Reason::NoWmaConversion:
+      return "not imported: WMA files cannot be converted on this system (see "
+             "quillophone-cli formats)";
+    case Reason::InOwnFolder:
+      return "is already in the folder; the import stops here";
+    case Reason::AfterStop:
+      return "not imported: the import stopped at a file of the folder itself";
+    case Reason::Busy:
+      return "not imported: a recording or playback is running";
+  }
+  return "not imported";
+}
 
 int runImport(const std::vector<std::string>& args) {
   CliArgs parsed;
@@ -52,7 +68,7 @@ int runImport(const std::vector<std::string>& args) {
   LibrarySession session;
   const std::string folder = parsed.value("folder").value_or(session.currentFolderName());
   if (folder.empty() || !session.hasFolder(folder)) {
-    return session.refuse(StringId::kNoFolderChosen);
+    return noSuchFolder(folder);
   }
   const auto formats = makeExportFormats(session.strings());
   TerminalPrompt prompt(parsed.has("yes"));
@@ -63,10 +79,28 @@ int runImport(const std::vector<std::string>& args) {
   for (const std::string& note : result.imported) {
     std::printf("%s\n", note.c_str());
   }
-  return kExitOk;
+  std::fflush(stdout);
+  for (const auto& skipped : result.skipped) {
+    fileError(skipped.file, reasonText(skipped.reason));
+  }
+  return result.imported.empty() ? kExitUserError : kExitOk;
 }
 
 const CliVerbRegistration kImport({"import", kUsage, &runImport});
+
+const CliHelpRegistration kImportHelp(
+    "import",
+    R"(Brings files into a folder as dropping them on the window does: wave files are copied,
+WMA files converted to wave files, both keeping their modification time; links are followed.
+Prints each new note's path; every file left out is named on standard error with the
+reason. A file that is already in the folder ends the import. Exit status 1 when no file
+was imported.
+
+  --folder NAME   the folder to import into (default: the current folder; see
+                  quillophone-cli folders)
+  --yes           replaces a note of the same name without asking; otherwise the question is
+                  asked on the terminal, and no answer (end of input) keeps the note
+)");
 
 }  // namespace
 }  // namespace qp::cli

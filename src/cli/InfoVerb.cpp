@@ -4,6 +4,7 @@
 #include "audio/wave/NoteMetrics.h"
 #include "audio/wave/WaveFileReader.h"
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 
 namespace qp::cli {
@@ -21,8 +22,7 @@ int runInfo(const std::vector<std::string>& args) {
   }
   WaveFileReader reader;
   if (!reader.open(parsed.positional()[0])) {
-    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
-    return kExitUserError;
+    return readerError(parsed.positional()[0], reader.lastError());
   }
   const WaveFormat& f = reader.format();
   const double seconds =
@@ -36,6 +36,14 @@ int runInfo(const std::vector<std::string>& args) {
 }
 
 const CliVerbRegistration kInfo({"info", kUsage, &runInfo});
+
+const CliHelpRegistration kInfoHelp(
+    "info", R"(Prints the format and length of a wave file, one "field: value" line each: channels,
+rate (samples per second), bits (per sample), format-tag (1 for PCM), data-bytes, length and
+quality (the recording preset the rate belongs to: Low 8000 Hz, Medium 11025 Hz, High
+22050 Hz). A file that is not a wave file is refused with the reason and the reader's error
+code.
+)");
 
 }  // namespace
 }  // namespace qp::cli

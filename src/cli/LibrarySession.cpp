@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 #include "common/TimeFormat.h"
 #include "library/NotesDirectory.h"
@@ -85,9 +86,8 @@ const NoteEntry* LibrarySession::findNote(const std::string& path, std::string& 
   return list->findByPath(full);
 }
 
-int LibrarySession::refuse(int messageId, long value) const {
-  std::fprintf(stderr, "%s\n", StringTable::format(strings_.text(messageId), value).c_str());
-  return kExitUserError;
+int LibrarySession::refuse(int messageId, long value, const std::string& about) const {
+  return fileError(about, StringTable::format(terminalMessage(messageId).text, value));
 }
 
 }  // namespace qp::cli

@@ -41,8 +41,10 @@ class LibrarySession {
   const NoteEntry* findNote(const std::string& path, std::string& folderName,
                             std::unique_ptr<NoteList>& list);
 
-  // The program's message by string id, on standard error; returns the "refused" exit status.
-  int refuse(int messageId, long value = 0) const;
+  // The program's message by string id (value fills its "%i"), in the terminal's wording, as
+  // an error line about about (a file or folderLabel; empty: nothing named); returns the
+  // "refused" exit status.
+  int refuse(int messageId, long value = 0, const std::string& about = {}) const;
 
   static std::string programDirectory();
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
 #include "common/StringIds.h"
@@ -30,7 +31,7 @@ struct FoundNote {
 bool find(LibrarySession& session, const std::string& path, FoundNote& found) {
   found.entry = session.findNote(path, found.folder, found.list);
   if (!found.entry) {
-    std::fprintf(stderr, "Not a note of the notes folders: %s\n", path.c_str());
+    fileError(path, "not a note of the notes folders (see quillophone-cli notes)");
   }
   return found.entry != nullptr;
 }
@@ -43,12 +44,12 @@ int runRename(LibrarySession& session, const CliArgs& parsed) {
   }
   const std::string folder = parsed.value("folder").value_or(note.folder);
   if (!session.hasFolder(folder)) {
-    return session.refuse(StringId::kNoFolderChosen);
+    return noSuchFolder(folder);
   }
   const auto result = NoteOperations::renameOrMove(session.notesDirectory(), *note.entry,
                                                    note.folder, words[2], folder);
   if (result.messageId) {
-    return session.refuse(result.messageId);
+    return session.refuse(result.messageId, 0, note.entry->path);
   }
   std::printf("%s\n", result.changed ? result.newPath.c_str() : note.entry->path.c_str());
   return kExitOk;
@@ -57,7 +58,7 @@ int runRename(LibrarySession& session, const CliArgs& parsed) {
 int runMove(LibrarySession& session, const CliArgs& parsed) {
   const auto folder = parsed.value("to");
   if (!folder || !session.hasFolder(*folder)) {
-    return session.refuse(StringId::kNoFolderChosen);
+    return noSuchFolder(folder.value_or(""));
   }
   const auto& words = parsed.positional();
   std::vector<FoundNote> notes(words.size() - 1);
@@ -70,7 +71,7 @@ int runMove(LibrarySession& session, const CliArgs& parsed) {
   for (const FoundNote& note : notes) {
     const auto result = NoteOperations::moveNotes(session.notesDirectory(), {note.entry}, *folder);
     if (result.moved == 0) {
-      status = session.refuse(StringId::kNoteNotMoved);
+      status = session.refuse(StringId::kNoteNotMoved, 0, note.entry->path);
     } else {
       std::printf("%s/%s/%s\n", session.notesDirectory().c_str(), folder->c_str(),
                   note.entry->fileName().c_str());
@@ -91,8 +92,7 @@ int runErase(LibrarySession& session, const CliArgs& parsed) {
   int status = kExitOk;
   for (auto it = notes.rbegin(); it != notes.rend(); ++it) {  // last to first
     if (!NoteFileSet::erase(*it->entry, trash)) {
-      std::fprintf(stderr, "The note could not be erased: %s\n", it->entry->path.c_str());
-      status = kExitUserError;
+      status = fileError(it->entry->path, "the note could not be erased");
     }
   }
   return status;
@@ -155,6 +155,19 @@ int runNote(const std::vector<std::string>& args) {
 }
 
 const CliVerbRegistration kNote({"note", kUsage, &runNote});
+
+const CliHelpRegistration kNoteHelp(
+    "note", R"(The note commands of the window, on notes of the notes folders given by path (see
+quillophone-cli notes). A note's alarm and companion files go with it.
+
+  rename PATH NAME         renames the note (and moves it to --folder FOLDER when given);
+                           prints the new path
+  move PATH... --to FOLDER moves the notes into the folder; prints each new path
+  erase PATH...            sends the notes to the trash (deleted outright where there is no
+                           trash)
+  props PATH               prints the note's properties: name, folder, quality, length, last
+                           modified, file size and location
+)");
 
 }  // namespace
 }  // namespace qp::cli

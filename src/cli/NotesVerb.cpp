@@ -6,6 +6,7 @@
 
 #include "alarms/AlarmState.h"
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 #include "cli/LibrarySession.h"
 
@@ -26,7 +27,7 @@ int runNotes(const std::vector<std::string>& args) {
   const std::string folder =
       parsed.positional().empty() ? session.currentFolderName() : parsed.positional()[0];
   if (folder.empty() || !session.hasFolder(folder)) {
-    return userError("There is no folder named \"" + folder + "\".");
+    return noSuchFolder(folder);
   }
   const auto notes = session.notesOf(folder);
   for (const NoteEntry& note : notes->entries()) {
@@ -39,6 +40,14 @@ int runNotes(const std::vector<std::string>& args) {
 }
 
 const CliVerbRegistration kNotes({"notes", kUsage, &runNotes});
+
+const CliHelpRegistration kNotesHelp(
+    "notes",
+    R"(Prints one line per note of the folder (default: the current folder), in the folder's sort
+order, with tab-separated fields: display name, plain name, path, size in bytes, alarm state
+(- without an alarm) and companion file (the note in the drag format beside it; - without
+one). Notes of sub-directories of the folder belong to it.
+)");
 
 }  // namespace
 }  // namespace qp::cli

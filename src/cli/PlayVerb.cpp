@@ -2,6 +2,7 @@
 // one note, or several in sequence, through the playback controller on the chosen sink,
 // showing the countdown on the terminal. --from/--to stand for the graph's selection
 // (fractions of each note), --speed for the speed slider (-19 .. 19).
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -10,8 +11,10 @@
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
 #include "cli/CliDevices.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
 #include "cli/Terminal.h"
+#include "common/StringIds.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PulseAudioBackend.h"
 
@@ -25,12 +28,11 @@ constexpr const char* kUsage =
 int checkNote(const std::string& path) {
   WaveFileReader reader;
   if (!reader.open(path)) {
-    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
-    return kExitUserError;
+    return readerError(path, reader.lastError());
   }
   if (reader.format().wBitsPerSample != 16 || reader.format().nChannels == 0 ||
       reader.format().nChannels > 2) {
-    return userError("Only 16-bit wave files can be played.");
+    return fileError(path, terminalMessage(StringId::kOnly16BitPlayback).text);
   }
   return kExitOk;
 }
@@ -57,6 +59,10 @@ int runPlay(const std::vector<std::string>& args) {
   if (parsed.positional().empty()) {
     return usageError("play takes one or more notes", kUsage);
   }
+  // A stretch is never reversed: --to at or before --from (or the start) would play nothing.
+  if (options.to && options.from.value_or(0.0) >= std::min(*options.to, 1.0)) {
+    return usageError("--from must lie before --to (--from is 0 when not given)", kUsage);
+  }
   for (const std::string& path : parsed.positional()) {
     if (const int code = checkNote(path); code != kExitOk) {
       return code;
@@ -64,6 +70,7 @@ int runPlay(const std::vector<std::string>& args) {
   }
   CliUiServices ui;
   CliAudioWindow window;
+  ui.subject = [&window] { return window.notes.at(window.current()); };
   window.notes = parsed.positional();
   for (std::size_t i = 0; i < window.notes.size(); ++i) {
     window.selected.push_back(i);
@@ -96,6 +103,19 @@ int runPlay(const std::vector<std::string>& args) {
 }
 
 const CliVerbRegistration kPlay({"play", kUsage, &runPlay});
+
+const CliHelpRegistration kPlayHelp(
+    "play", R"(Plays 16-bit notes through the default sound output, one after the other, showing the
+time left; Ctrl-C stops.
+
+  --from F, --to F   play a stretch of each note; F is a fraction of the note's length (0 its
+                     start, 1 its end, 0.5 its middle). --from alone plays from there to the
+                     end, --to alone from the start; --from must lie before --to
+  --speed S          the speed slider's position, -19 (twice the speed) through 0 (as
+                     recorded) to 19 (two thirds of the speed); pitch moves with speed
+  --scan             plays the first 3 seconds of each note
+  --continuous       repeats the note (or the whole sequence of notes) until Ctrl-C
+)");
 
 }  // namespace
 }  // namespace qp::cli

@@ -10,8 +10,10 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliAudioUi.h"
+#include "cli/CliMessages.h"
 #include "cli/CliRecorder.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "cli/LibrarySession.h"
 #include "cli/OverlaySettings.h"
 #include "common/MemorySettingsStore.h"
@@ -55,6 +57,9 @@ class CliNewNoteUi final : public NewNoteUi {
     }
     return {true, currentFolder, renamed.changed ? renamed.newPath : note.path};
   }
+  // The folder asks for an alarm for each new note: the terminal learns how to set one once
+  // the note's final path is known.
+  void promptForAlarm(NoteEntry& /*note*/) override { alarmPrompted = true; }
   void makeCompanion(NoteEntry& note) override {
     if (!note.path.ends_with(".wav")) {
       return;
@@ -66,6 +71,7 @@ class CliNewNoteUi final : public NewNoteUi {
     }
   }
   int refused = 0;
+  bool alarmPrompted = false;
 
  private:
   std::string notesDirectory_;
@@ -83,6 +89,9 @@ void applyOptions(OverlaySettings& settings, const RecordOptions& options, bool 
   }
 }
 
+constexpr const char* kTooShort =
+    "the recording was too short (half a second or less); nothing was kept";
+
 int recordToFile(const std::string& path, const RecordOptions& options) {
   MemorySettingsStore settings;
   settings.writeNumber("Quality", static_cast<std::int32_t>(options.quality.value_or(2)));
@@ -90,7 +99,8 @@ int recordToFile(const std::string& path, const RecordOptions& options) {
   settings.writeNumber("CheckForSilence", 0);
   CliUiServices ui;
   ui.replacements[StringTable::active().text(StringId::kCannotOpenNote)] =
-      "Unable to create the note file " + path + ".";
+      "Unable to create the note file.";
+  ui.subject = [path] { return path; };
   CliAudioWindow window;
   window.fixedNewPath = path;
   KeepInPlace filer;
@@ -100,17 +110,37 @@ int recordToFile(const std::string& path, const RecordOptions& options) {
     return kExitUserError;
   }
   WaveFileReader reader;
-  const double seconds =
-      reader.open(path) ? reader.dataSize() / (reader.format().nAvgBytesPerSec * 1.0) : 0.0;
+  if (!reader.open(path)) {
+    return ui.messagesShown == 0 ? fileError(path, kTooShort) : kExitUserError;
+  }
+  const double seconds = reader.dataSize() / (reader.format().nAvgBytesPerSec * 1.0);
+  renewExistingCompanion(path);
   std::printf("%s: %.1f seconds\n", path.c_str(), seconds);
   return ui.messagesShown == 0 ? kExitOk : kExitUserError;
+}
+
+// The path quoted for a shell: 'it'\''s' for "it's".
+std::string shellQuoted(const std::string& path) {
+  std::string quoted = "'";
+  for (char c : path) {
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  }
+  return quoted + "'";
+}
+
+// Says on the terminal what the alarm prompt of the folder would ask in the window.
+void adviseAlarm(const std::string& folder, const std::string& note) {
+  std::fprintf(stderr,
+               "Folder \"%s\" asks for an alarm for each new note; set one with:\n"
+               "  quillophone-cli alarm set %s --at HH:MM\n",
+               folder.c_str(), shellQuoted(note).c_str());
 }
 
 int recordNote(const CliArgs& parsed, const RecordOptions& options) {
   LibrarySession session;
   const std::string folder = parsed.value("folder").value_or(session.currentFolderName());
   if (folder.empty() || !session.hasFolder(folder)) {
-    return session.refuse(StringId::kNoFolderChosen);
+    return noSuchFolder(folder);
   }
   OverlaySettings settings(session.settings());
   applyOptions(settings, options, !parsed.has("no-silkvoice"));
@@ -123,18 +153,23 @@ int recordNote(const CliArgs& parsed, const RecordOptions& options) {
   CliUiServices ui;
   CliAudioWindow window;
   window.folderForNewNotes = session.folderPath(folder);
+  ui.subject = [&window] { return window.folderForNewNotes; };
   CliRecording recording{settings, filer, ui, window, options.seconds};
   std::string filed;
   if (!recording.run(filed)) {
     return kExitUserError;
   }
   if (newNoteUi.refused != 0) {
-    session.refuse(newNoteUi.refused);
+    session.refuse(newNoteUi.refused, 0, filed);
   }
   if (filed.empty()) {
-    return kExitUserError;
+    return ui.messagesShown == 0 ? fileError(folderLabel(folder), kTooShort) : kExitUserError;
   }
   std::printf("%s\n", filed.c_str());
+  std::fflush(stdout);
+  if (newNoteUi.alarmPrompted) {
+    adviseAlarm(filer.currentFolder(), filed);
+  }
   return ui.messagesShown == 0 && newNoteUi.refused == 0 ? kExitOk : kExitUserError;
 }
 
@@ -159,6 +194,28 @@ int runRecord(const std::vector<std::string>& args) {
 }
 
 const CliVerbRegistration kRecord({"record", kUsage, &runRecord});
+
+const CliHelpRegistration kRecordHelp(
+    "record",
+    R"(Records from the default microphone until S seconds have passed, Enter is pressed or
+Ctrl-C. A recording of half a second or less is not kept (exit status 1).
+
+  record [options]       files the recording as a new note, as the record button does:
+                         Silkvoice noise reduction, a silent microphone stops it after 10
+                         seconds; prints the new note's path
+  record OUT.wav         writes the microphone as it is into OUT.wav (no noise reduction, no
+                         silence check); prints "OUT.wav: N.N seconds"
+  --seconds S            length in seconds (default: until Enter or Ctrl-C)
+  --quality 0|1|2        sample rate preset: 0 low (8000 Hz), 1 medium (11025 Hz), 2 high
+                         (22050 Hz); default: the Quality setting (new notes), 2 (OUT.wav)
+  --folder NAME          the folder for the new note (default: the current folder; see
+                         quillophone-cli folders)
+  --name NAME            the new note's name (default: its time-stamped name)
+  --no-silkvoice         records without the Silkvoice noise reduction
+
+A folder that prompts for alarms (folder options NAME --prompt-alarms 1) says so on standard
+error after the path, with the alarm set command to use.
+)");
 
 }  // namespace
 }  // namespace qp::cli

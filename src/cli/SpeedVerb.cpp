@@ -11,7 +11,9 @@
 #include "audio/wave/WaveFileReader.h"
 #include "audio/wave/WaveFileWriter.h"
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliVerb.h"
+#include "cli/CompanionRenewal.h"
 #include "common/LittleEndian.h"
 #include "dsp/CHalfRateDecimator.h"
 #include "dsp/CRateAdjuster.h"
@@ -107,33 +109,45 @@ int runSpeed(const std::vector<std::string>& args) {
   const std::string& outPath = parsed.positional()[1];
   WaveFileReader reader;
   if (!reader.open(inPath)) {
-    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
-    return kExitUserError;
+    return readerError(inPath, reader.lastError());
   }
   const WaveFormat& f = reader.format();
   if (f.wFormatTag != WaveFormat::WAVE_FORMAT_PCM || f.nChannels != 1 || f.wBitsPerSample != 16) {
-    return userError("Only mono 16-bit PCM notes can be run through the speed step; " + inPath +
-                     " has " + std::to_string(f.nChannels) + " channel(s) of " +
-                     std::to_string(f.wBitsPerSample) + "-bit samples (format tag " +
-                     std::to_string(f.wFormatTag) + ").");
+    return fileError(inPath,
+                     "only mono 16-bit PCM notes can be run through the speed step; "
+                     "this one has " +
+                         std::to_string(f.nChannels) + " channel(s) of " +
+                         std::to_string(f.wBitsPerSample) + "-bit samples (format tag " +
+                         std::to_string(f.wFormatTag) + ")");
   }
   WaveFileWriter writer;
   writer.setDurable(false);
   if (!writer.open(outPath, WaveFormat::pcm(1, f.nSamplesPerSec, 16))) {
-    return userError("Unable to create the note file " + outPath + ".");
+    return fileError(outPath, "Unable to create the note file.");
   }
   SpeedStep step(f.nSamplesPerSec, static_cast<int>(position.value_or(0)), fast);
   Totals totals;
   const bool written = convert(reader, writer, step, totals);
   if (!writer.close() || !written) {
-    return userError("Unable to write the note file " + outPath + ".");
+    return fileError(outPath, "Unable to write the note file.");
   }
+  renewExistingCompanion(outPath);
   std::printf("samples-in: %llu\nsamples-out: %llu\n", static_cast<unsigned long long>(totals.in),
               static_cast<unsigned long long>(totals.out));
   return kExitOk;
 }
 
 const CliVerbRegistration kSpeed({"speed", kUsage, &runSpeed});
+
+const CliHelpRegistration kSpeedHelp(
+    "speed",
+    R"(Runs a mono 16-bit note through the player's speed step and writes the result to OUT.wav;
+prints the samples read and written. Pitch moves with speed.
+
+  --position S   the speed slider's position: -19 (twice the speed) through 0 (unchanged)
+                 to 19 (two thirds of the speed)
+  --fast         halves the length, as fast forward does
+)");
 
 }  // namespace
 }  // namespace qp::cli

@@ -5,6 +5,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <iostream>
+
+#include "cli/CliMessages.h"
 
 namespace qp::cli {
 namespace {
@@ -68,6 +71,21 @@ void Terminal::finish() {
     std::fputc('\n', stderr);
     showing_ = false;
   }
+}
+
+bool inputIsTerminal() {
+  return ::isatty(STDIN_FILENO) != 0;
+}
+
+bool askOnTerminal(const std::string& question) {
+  std::fprintf(stderr, "%s [y/N] ", oneLine(question).c_str());
+  std::fflush(stderr);
+  std::string answer;
+  if (!std::getline(std::cin, answer)) {
+    std::fprintf(stderr, "\n");
+    return false;
+  }
+  return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
 }  // namespace qp::cli

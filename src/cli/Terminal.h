@@ -30,4 +30,11 @@ class Terminal {
   bool isTerminal_;
 };
 
+// Whether standard input is a terminal, so that someone can answer a question.
+bool inputIsTerminal();
+
+// Asks question (on one line, followed by " [y/N] ") on standard error and reads one line of
+// answer from standard input: true for an answer beginning with y or Y; end of input is No.
+bool askOnTerminal(const std::string& question);
+
 }  // namespace qp::cli

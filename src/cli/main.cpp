@@ -10,14 +10,37 @@
 
 namespace {
 
-void printHelp() {
-  std::printf(
-      "Usage: quillophone-cli VERB [ARGS...]\n"
-      "Quillophone's voice-note jobs without a window.\n\nVerbs:\n");
+// Where things live and what the exit status says: the end of every help text.
+constexpr const char* kFilesAndStatus =
+    "Notes live in folders under <Documents>/Quillophone (the XDG documents directory, or\n"
+    "$QUILLOPHONE_NOTES_DIR when set). Settings: $XDG_CONFIG_HOME/Tolvane Electronics/\n"
+    "TolvaneQP.conf (XDG_CONFIG_HOME defaults to ~/.config). E-mail attachments wait a day in\n"
+    "$XDG_CACHE_HOME/quillophone/mail (XDG_CACHE_HOME defaults to ~/.cache).\n"
+    "Exit status: 0 success, 1 a problem explained on standard error, 2 bad usage.\n";
+
+void printHelp(std::FILE* out) {
+  std::fprintf(out,
+               "Usage: quillophone-cli VERB [ARGS...]\n"
+               "Quillophone's voice-note jobs without a window.\n\nVerbs:\n");
   for (const auto& verb : qp::cli::registeredVerbs()) {
-    std::printf("  %s\n", verb.usage);
+    std::fprintf(out, "  %s\n", verb.usage);
   }
-  std::printf("\n  --help      this text\n  --version   the program's version\n");
+  std::fprintf(out,
+               "\n  --help      this text\n  --version   the program's version\n"
+               "  VERB --help what the verb's options mean\n\n%s",
+               kFilesAndStatus);
+}
+
+void printVerbHelp(const qp::cli::CliVerb& verb) {
+  std::printf("usage: quillophone-cli %s\n", verb.usage);
+  const std::string help = qp::cli::verbHelp(verb.name);
+  if (!help.empty()) {
+    std::printf("\n%s", help.c_str());
+    if (help.back() != '\n') {
+      std::printf("\n");
+    }
+  }
+  std::printf("\n%s", kFilesAndStatus);
 }
 
 }  // namespace
@@ -26,12 +49,12 @@ int main(int argc, char** argv) {
   // The interface language, chosen once before anything reads a text.
   qp::StringTable::setActive(qp::LanguageId::system());
   if (argc < 2) {
-    printHelp();
+    printHelp(stderr);  // a verb is missing: bad usage, so not on standard output
     return qp::cli::kExitUsage;
   }
   const std::string verbName = argv[1];
   if (verbName == "--help" || verbName == "-h" || verbName == "help") {
-    printHelp();
+    printHelp(stdout);
     return qp::cli::kExitOk;
   }
   if (verbName == "--version") {
@@ -46,7 +69,7 @@ int main(int argc, char** argv) {
           break;  // a file named "--help" may follow
         }
         if (arg == "--help") {
-          std::printf("usage: quillophone-cli %s\n", verb.usage);
+          printVerbHelp(verb);
           return qp::cli::kExitOk;
         }
       }

@@ -11,26 +11,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A private directory holding attachment files under their display names.
+// Attachment files under their display names, in one message folder of the cache made when
+// the first copy is needed.
 class NamedCopies {
  public:
-  NamedCopies() = default;
-  ~NamedCopies() {
-    if (!dir_.empty()) {
-      std::error_code ec;
-      fs::remove_all(dir_, ec);
-    }
-  }
-  NamedCopies(const NamedCopies&) = delete;
-  NamedCopies& operator=(const NamedCopies&) = delete;
+  explicit NamedCopies(AttachmentCache& cache) : cache_(cache) {}
 
   // The path to hand over for the attachment; its own path when no copy is needed or possible.
   std::string pathFor(const MailAttachment& a, std::size_t index) {
     if (a.name.empty() || fs::path(a.path).filename() == a.name ||
-        a.name.find('/') != std::string::npos || !makeDir()) {
+        a.name.find('/') != std::string::npos || !makeFolder()) {
       return a.path;
     }
-    const fs::path sub = dir_ / std::to_string(index);
+    const fs::path sub = folder_ / std::to_string(index);
     const fs::path named = sub / a.name;
     std::error_code ec;
     fs::create_directory(sub, ec);
@@ -43,18 +36,15 @@ class NamedCopies {
   }
 
  private:
-  bool makeDir() {
-    if (dir_.empty()) {
-      const char* tmp = std::getenv("TMPDIR");
-      std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quillophone-mail-XXXXXX";
-      if (::mkdtemp(pattern.data())) {
-        dir_ = pattern;
-      }
+  bool makeFolder() {
+    if (folder_.empty()) {
+      folder_ = cache_.newMessageFolder();
     }
-    return !dir_.empty();
+    return !folder_.empty();
   }
 
-  fs::path dir_;
+  AttachmentCache& cache_;
+  fs::path folder_;
 };
 
 }  // namespace
@@ -84,7 +74,7 @@ MailComposer::Result XdgEmailComposer::send(const MailMessage& message) {
   if (program.empty()) {
     return Result::Failed;
   }
-  NamedCopies copies;
+  NamedCopies copies(cache_);
   std::vector<std::string> args = {"--utf8", "--subject", message.subject, "--body", message.body};
   for (std::size_t i = 0; i < message.attachments.size(); ++i) {
     args.push_back("--attach");

@@ -51,17 +51,19 @@ DropImporter::DropImporter(const StringTable& strings, CExportFormats* formats,
                            ReplacePrompt& prompt)
     : strings_(strings), formats_(formats), prompt_(prompt) {}
 
-DropImporter::Step DropImporter::importOne(const std::string& dropped,
-                                           const std::string& folderDirectory, NoteList* list,
-                                           std::string& imported) {
+DropImporter::Outcome DropImporter::importOne(const std::string& dropped,
+                                              const std::string& folderDirectory, NoteList* list) {
   const fs::path source = resolved(dropped);
   const std::string ext = lowerExtension(source);
   std::error_code ec;
+  if (!fs::exists(source, ec)) {
+    return {{}, SkipReason::Missing};
+  }
   if (!fs::is_regular_file(source, ec) || (ext != ".wav" && ext != ".wma")) {
-    return Step::Skipped;
+    return {{}, SkipReason::NotWaveOrWma};
   }
   if (sameDirectory(source.parent_path(), folderDirectory)) {
-    return Step::StopDrop;
+    return {{}, SkipReason::InOwnFolder};
   }
   const std::string destination = (fs::path(folderDirectory) / source.stem()).string();
   const std::string target =
@@ -74,44 +76,45 @@ DropImporter::Step DropImporter::importOne(const std::string& dropped,
     const std::string question =
         withText(strings_.text(kReplaceQuestion), source.filename().string());
     if (!prompt_.confirmReplace(question)) {
-      return Step::Skipped;
+      return {{}, SkipReason::KeptExisting};
     }
     if (list && list->indexOf(existing) < list->size()) {
       list->deleteCompanion(list->indexOf(existing));
     }
     break;
   }
+  if (ext == ".wma" && !formats_) {
+    return {{}, SkipReason::NoWmaConversion};
+  }
   bool ok = false;
   if (ext == ".wav") {
     ok = fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec) && !ec;
   } else {
-    ok = formats_ && formats_->convertFile(source.string(), target);
+    ok = formats_->convertFile(source.string(), target);
   }
   if (!ok) {
-    return Step::Skipped;
+    return {{}, SkipReason::NotConverted};
   }
   copyTimes(source, target);
-  imported = target;
-  return Step::Imported;
+  return {target, SkipReason::Missing};
 }
 
 DropImporter::Result DropImporter::dropFiles(const std::vector<std::string>& files,
                                              const std::string& folderDirectory, NoteList* list,
                                              bool busy) {
   Result result;
-  if (busy) {
-    return result;
-  }
   for (const std::string& file : files) {
-    std::string imported;
-    const Step step = importOne(file, folderDirectory, list, imported);
-    if (step == Step::StopDrop) {
-      result.stoppedInOwnFolder = true;
-      break;
+    if (busy || result.stoppedInOwnFolder) {
+      result.skipped.push_back({file, busy ? SkipReason::Busy : SkipReason::AfterStop});
+      continue;
     }
-    if (step == Step::Imported) {
-      result.imported.push_back(imported);
+    const Outcome outcome = importOne(file, folderDirectory, list);
+    if (!outcome.imported.empty()) {
+      result.imported.push_back(outcome.imported);
+      continue;
     }
+    result.skipped.push_back({file, outcome.reason});
+    result.stoppedInOwnFolder = outcome.reason == SkipReason::InOwnFolder;
   }
   return result;
 }

@@ -25,8 +25,25 @@ class DropImporter {
     virtual bool confirmReplace(const std::string& message) = 0;
   };
 
+  // Why a dropped file did not become a note.
+  enum class SkipReason {
+    Missing,          // nothing at that path (or a dangling link)
+    NotWaveOrWma,     // a folder, or a file without a .wav or .wma extension
+    KeptExisting,     // the user kept the note of the same name
+    NotConverted,     // the copy or the WMA conversion failed
+    NoWmaConversion,  // this system cannot convert WMA files
+    InOwnFolder,      // already in the folder: the drop ends here
+    AfterStop,        // dropped after a file of the folder itself
+    Busy,             // a recording or playback was running
+  };
+  struct Skipped {
+    std::string file;  // as dropped
+    SkipReason reason;
+  };
+
   struct Result {
     std::vector<std::string> imported;  // the new notes, in drop order
+    std::vector<Skipped> skipped;       // every other file, in drop order
     bool stoppedInOwnFolder = false;    // a file already in the folder ended the drop
   };
 
@@ -40,9 +57,12 @@ class DropImporter {
                    NoteList* list, bool busy);
 
  private:
-  enum class Step { Imported, Skipped, StopDrop };
-  Step importOne(const std::string& dropped, const std::string& folderDirectory, NoteList* list,
-                 std::string& imported);
+  // The new note's path, or why there is none.
+  struct Outcome {
+    std::string imported;
+    SkipReason reason = SkipReason::Missing;
+  };
+  Outcome importOne(const std::string& dropped, const std::string& folderDirectory, NoteList* list);
 
   const StringTable& strings_;
   CExportFormats* formats_;

@@ -37,18 +37,20 @@ MailMessage NoteEmailer::emptyMessage() const {
 }
 
 MailAttachment NoteEmailer::attach(const NoteEntry& note, std::int32_t format,
-                                   const std::string& tempDir,
-                                   std::vector<std::string>& temporaries) {
+                                   const std::string& folder, std::vector<std::string>& copies) {
   if (format != 0 && formats_) {
-    // Notes of sub-directories may share a file name: each gets its own temporary file.
-    std::string destination = tempDir + "/" + withoutExtension(note.fileName());
+    // Notes of sub-directories may share a file name: each gets its own copy.
+    std::string destination = folder + "/" + withoutExtension(note.fileName());
     for (int n = 2; usedBases_.count(destination) != 0; ++n) {
-      destination = tempDir + "/" + withoutExtension(note.fileName()) + "~" + std::to_string(n);
+      destination = folder + "/" + withoutExtension(note.fileName()) + "~" + std::to_string(n);
     }
     usedBases_.insert(destination);
     const bool converted = formats_->convert(format, note.path, destination);
-    temporaries.push_back(destination);  // deleted afterwards, whether or not it was made
     std::error_code ec;
+    if (!converted) {
+      fs::remove(destination, ec);  // whatever a failed conversion left
+    }
+    copies.push_back(destination);
     if (converted && fs::exists(destination, ec)) {
       const std::string file = fs::path(destination).filename().string();
       const std::size_t dot = file.rfind('.');
@@ -59,24 +61,27 @@ MailAttachment NoteEmailer::attach(const NoteEntry& note, std::int32_t format,
 }
 
 NoteEmailer::Outcome NoteEmailer::emailSelected(const std::vector<const NoteEntry*>& notes,
-                                                const std::string& tempDirectory) {
+                                                const std::string& attachmentFolder) {
   if (notes.empty() || !composer_.available()) {
     return Outcome::Nothing;
   }
   std::error_code ec;
-  fs::create_directories(tempDirectory, ec);
+  fs::create_directories(attachmentFolder, ec);
   const std::int32_t format = emailFormat();
   MailMessage message = emptyMessage();
-  std::vector<std::string> temporaries;
+  std::vector<std::string> copies;
   usedBases_.clear();
   for (const NoteEntry* note : notes) {
-    message.attachments.push_back(attach(*note, format, tempDirectory, temporaries));
+    message.attachments.push_back(attach(*note, format, attachmentFolder, copies));
   }
   const MailComposer::Result result = composer_.send(message);
-  for (const std::string& path : temporaries) {
+  if (result != MailComposer::Result::Failed) {
+    return Outcome::Sent;  // the copies now belong to the mail program
+  }
+  for (const std::string& path : copies) {
     fs::remove(path, ec);
   }
-  return result == MailComposer::Result::Failed ? Outcome::Failed : Outcome::Sent;
+  return Outcome::Failed;
 }
 
 }  // namespace qp

@@ -14,8 +14,10 @@
 namespace qp {
 
 // "E-mail the selected note(s)": one message with every selected note attached, converted to
-// the EmailFormat setting in a temporary directory when that format is available, otherwise
-// the note's own wave file. The converted copies are deleted as soon as send() returns.
+// the EmailFormat setting in the message's attachment folder when that format is available,
+// otherwise the note's own wave file. The mail program may read the converted copies after
+// send() has returned, so they stay (AttachmentCache removes them a day later); only when the
+// mail program refused the message are they deleted at once.
 class NoteEmailer {
  public:
   // What the caller does next: nothing, the "sent" sound effect (also after a cancel), or
@@ -29,9 +31,10 @@ class NoteEmailer {
   NoteEmailer(const SettingsStore& settings, const StringTable& strings, CExportFormats* formats,
               MailComposer& composer);
 
-  // notes in list order; tempDirectory is where converted copies go (created if missing).
+  // notes in list order; attachmentFolder is where converted copies go (created if missing),
+  // a folder of this message alone (AttachmentCache::newMessageFolder).
   Outcome emailSelected(const std::vector<const NoteEntry*>& notes,
-                        const std::string& tempDirectory);
+                        const std::string& attachmentFolder);
 
   // EmailFormat, with -1 (or a missing value) meaning the first available export format, 0
   // when none is available.
@@ -41,8 +44,8 @@ class NoteEmailer {
   MailMessage emptyMessage() const;
 
  private:
-  MailAttachment attach(const NoteEntry& note, std::int32_t format, const std::string& tempDir,
-                        std::vector<std::string>& temporaries);
+  MailAttachment attach(const NoteEntry& note, std::int32_t format, const std::string& folder,
+                        std::vector<std::string>& copies);
 
   const SettingsStore& settings_;
   const StringTable& strings_;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "library/DirectoryScan.h"
+
 namespace qp {
 namespace {
 
@@ -45,6 +47,32 @@ std::string NoteTransfer::dragFile(NoteList& list, std::size_t index) {
     return entry->companionPath;
   }
   return makeCompanion(list, index) ? list.getAt(index)->companionPath : list.getAt(index)->path;
+}
+
+std::string NoteTransfer::companionOf(const std::string& notePath) {
+  const std::filesystem::path note(notePath);
+  DirectoryScan scan;
+  if (scan.read(note.parent_path().string())) {
+    for (const DirectoryScan::Note& found : scan.notes()) {
+      if (found.name == note.filename().string() && !found.companionName.empty()) {
+        return (note.parent_path() / found.companionName).string();
+      }
+    }
+  }
+  return std::string();
+}
+
+std::string NoteTransfer::renewCompanion(const std::string& notePath) {
+  if (const std::string old = companionOf(notePath); !old.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(old, ec);
+  }
+  std::string target = withoutWav(notePath);
+  const std::int32_t format = dragFormat();
+  if (format == 0 || !formats_ || !formats_->convert(format, notePath, target)) {
+    return std::string();
+  }
+  return target;
 }
 
 std::string NoteTransfer::fileUri(const std::string& path) {

@@ -44,6 +44,15 @@ class NoteTransfer {
   // percent-encoded.
   static std::string fileUri(const std::string& path);
 
+  // After the wave file at notePath changed (edited, or replaced by an imported file): deletes
+  // the note's companion, whatever its format, and makes it anew when DragFormat is not 0, so
+  // that no drag hands over the old sound. Returns the new companion's path; empty when the
+  // note now has none.
+  std::string renewCompanion(const std::string& notePath);
+  // The companion file of the note at notePath (found as the notes list finds it); empty
+  // when it has none.
+  static std::string companionOf(const std::string& notePath);
+
   // Deletes the companion of every note of every folder (DragFormat changed). list is reused
   // to load each folder.
   static void deleteCompanions(NoteList& list, const std::vector<std::string>& folderPaths);

@@ -189,7 +189,8 @@ TEST(CliArgsTest, UsageAndUserErrorsGoToStandardErrorWithTheirExitStatus) {
             "[--speed S]\n");
   testing::internal::CaptureStderr();
   EXPECT_EQ(userError("Unable to open the note file."), kExitUserError);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unable to open the note file.\n");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "quillophone-cli: Unable to open the note file.\n");
 }
 
 }  // namespace

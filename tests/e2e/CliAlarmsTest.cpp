@@ -125,11 +125,11 @@ TEST_F(CliAlarmsTest, SetAndRemoveAnAlarm) {
   // The dialog's checks refuse, with its messages, and leave the alarm as it was.
   const test::ProcessResult past = alarm("set " + test::shellQuote(note) + " --once 2020-01-01");
   EXPECT_EQ(past.exitCode, 1);
-  EXPECT_EQ(past.err,
-            "The alarm date and time has already passed.\n\nPlease enter a new date and/or "
-            "time.\n");
-  EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --replay 0").err,
-            "Please enter an integer between 1 and 60.\n");
+  EXPECT_EQ(past.err, "quillophone-cli: " + note +
+                          ": The alarm date and time has already passed; give a later --at "
+                          "time or --once date.\n");
+  EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --replay 0").err.substr(0, 62),
+            "quillophone-cli: --replay must be a whole number from 1 to 60\n");
   EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --monthly-day 32").exitCode, 1);
   EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --weekly").exitCode, 2);
   EXPECT_EQ(alarm("set " + test::shellQuote(note) + " --weekly mon --once 2030-01-01").exitCode, 2);

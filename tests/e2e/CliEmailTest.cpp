@@ -1,6 +1,7 @@
 // quillophone-cli email with a fake xdg-email on PATH that records what it was given: the
-// attachments by name, present while it runs and gone afterwards, and what each exit of the
-// mail program leads to.
+// attachments by name, present while it runs and still there afterwards for a mail program
+// that reads them late (in the attachment cache, never the temporary directory), and what
+// each exit of the mail program leads to.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -48,6 +49,7 @@ class CliEmailTest : public testing::Test {
     const std::string env =
         "LC_ALL=C TMPDIR=" + shellQuote(tmp_.string()) + " " +
         test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string()) +
+        "XDG_CACHE_HOME=" + shellQuote(cache_.string()) + " " +
         "FAKE_MAIL_LOG=" + shellQuote(log_) + " FAKE_MAIL_EXIT=" + exitMode +
         " PATH=" + shellQuote(path.empty() ? bin_.string() + ":/usr/bin:/bin" : path) + " ";
     return test::runCommand(env + test::cliCommand() + " " + arguments);
@@ -66,6 +68,17 @@ class CliEmailTest : public testing::Test {
     }
     EXPECT_TRUE(fs::is_empty(tmp_));
   }
+  // The copies handed to the mail program, which reads them after xdg-email has returned.
+  std::vector<std::string> cachedAttachments() {
+    std::vector<std::string> cached;
+    std::istringstream paths(test::readFileText(log_ + ".paths"));
+    for (std::string p; std::getline(paths, p);) {
+      if (p.rfind((cache_ / "quillophone" / "mail").string() + "/", 0) == 0) {
+        cached.push_back(p);
+      }
+    }
+    return cached;
+  }
 
   test::TempDir dir_;
   fs::path notes_ = dir_.path() / "notes";
@@ -74,11 +87,12 @@ class CliEmailTest : public testing::Test {
     fs::create_directories(dir_.path() / "tmp");
     return dir_.path() / "tmp";
   }();
+  fs::path cache_ = dir_.path() / "cache";
   std::string log_ = (dir_.path() / "mail.log").string();
   std::string note_;
 };
 
-TEST_F(CliEmailTest, DefaultFormatAttachesConvertedCopiesThatAreRemovedAfterwards) {
+TEST_F(CliEmailTest, DefaultFormatAttachesConvertedCopiesThatStayForTheMailProgram) {
   const std::string other = test::writeToneWav(notes_ / "Personal" / "Call back.wav");
   const auto r = run("email " + shellQuote(note_) + " " + shellQuote(other));
   ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -87,6 +101,11 @@ TEST_F(CliEmailTest, DefaultFormatAttachesConvertedCopiesThatAreRemovedAfterward
             "arg --utf8\nsubject Tolvane Quillophone Message\nattach Memo.mp3 present\n"
             "attach Call back.mp3 present\n");
   expectTemporariesGone();
+  const auto cached = cachedAttachments();
+  ASSERT_EQ(cached.size(), 2u);
+  for (const std::string& path : cached) {
+    EXPECT_TRUE(fs::exists(path)) << path;
+  }
 }
 
 TEST_F(CliEmailTest, WaveFormatAttachesTheNoteUnderItsPlainName) {
@@ -108,19 +127,25 @@ TEST_F(CliEmailTest, CancelIsSilentAndARefusalShowsTheMessage) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.err, "");
   expectTemporariesGone();
+  EXPECT_EQ(cachedAttachments().size(), 1u);  // a cancel may come after the mail program read it
+  fs::remove(log_ + ".paths");
   r = run("email " + shellQuote(note_), "3");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err,
-            "Sending e-mail from Quillophone is not supported by your e-mail program, or your "
-            "e-mail needs to be configured to work with Quillophone.\n\nPress the \"Help\" button "
-            "if you want help configuring your e-mail to work with Quillophone.\n");
+            "quillophone-cli: the mail program did not take the message (xdg-email failed); "
+            "check that the desktop has a default mail program set up\n");
   expectTemporariesGone();
+  for (const std::string& path : cachedAttachments()) {
+    EXPECT_FALSE(fs::exists(path)) << path << " was refused, so it is not kept";
+  }
 }
 
-TEST_F(CliEmailTest, WithoutXdgEmailNothingHappens) {
+TEST_F(CliEmailTest, WithoutXdgEmailNoMailProgramCanStart) {
   const auto r = run("email " + shellQuote(note_), "0", (dir_.path() / "empty").string());
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err,
+            "quillophone-cli: no mail program could be started: xdg-email (from xdg-utils) is "
+            "not on PATH\n");
   EXPECT_FALSE(fs::exists(log_));
   EXPECT_EQ(run("email " + shellQuote(note_ + ".missing")).exitCode, 1);
 }

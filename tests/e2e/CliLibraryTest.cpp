@@ -49,13 +49,16 @@ TEST_F(CliLibraryTest, FolderCommandsAndTheirRefusals) {
   auto r = run("folder new " + q("a:b"));
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err,
-            "A folder name cannot contain any of the following characters:  \\ / : * ? < > | "
+            "quillophone-cli: folder \"a:b\": A folder name cannot contain any of the following "
+            "characters:  \\ / : * ? < > | "
             "\"\n");
   r = run("folder new personal");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "You already have a folder by this name.\n");
+  EXPECT_EQ(r.err,
+            "quillophone-cli: folder \"personal\": You already have a folder by this name.\n");
   r = run("folder new " + std::string(26, 'x'));
-  EXPECT_EQ(r.err, "A folder name cannot be longer than 25 characters.\n");
+  EXPECT_EQ(r.err, "quillophone-cli: folder \"" + std::string(26, 'x') +
+                       "\": A folder name cannot be longer than 25 characters.\n");
   EXPECT_EQ(run("folder options Work --sort 3 --prompt-alarms 0").exitCode, 0);
   EXPECT_EQ(run("folder options Work").out, "0\t0\n");  // Alarm Date needs Prompt for Alarms
   EXPECT_EQ(run("folder options Work --sort 3 --prompt-alarms 1").exitCode, 0);
@@ -65,7 +68,7 @@ TEST_F(CliLibraryTest, FolderCommandsAndTheirRefusals) {
             "Work\t1\t3\t0\n");
   EXPECT_EQ(run("folder rename Private private").exitCode, 1);
   addNote("Private/old/Memo.wav", 1);
-  EXPECT_EQ(run("folder delete Private").exitCode, 0);
+  EXPECT_EQ(run("folder delete Private --yes").exitCode, 0);
   EXPECT_FALSE(fs::exists(notes_ / "Private"));
   EXPECT_EQ(run("folders").out,
             "Alarms\t1\t0\t1\nBusiness\t0\t0\t0\nTo Do\t0\t0\t0\nWork\t1\t3\t0\n");
@@ -99,9 +102,11 @@ TEST_F(CliLibraryTest, RenameMoveAndTheirRefusals) {
   addNote("Business/Memo.wav", 2);
   auto r = run("note move " + q(memo) + " --to Business");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err,
-            "The note can not be moved because a note with the same name already exists in the "
-            "folder.\n");
+  EXPECT_EQ(
+      r.err,
+      "quillophone-cli: " + memo +
+          ": The note can not be moved because a note with the same name already exists in the "
+          "folder.\n");
   EXPECT_TRUE(fs::exists(memo));
   r = run("note rename " + q(memo) + " Renamed --folder " + q("To Do"));
   ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -111,7 +116,7 @@ TEST_F(CliLibraryTest, RenameMoveAndTheirRefusals) {
   const std::string longName(261 - renamed.size() + 7, 'n');  // new path of 261 characters
   r = run("note rename " + q(renamed) + " " + longName);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "The name is too long.\n");
+  EXPECT_EQ(r.err, "quillophone-cli: " + renamed + ": The name is too long.\n");
   EXPECT_EQ(run("note rename " + q(renamed) + " " + q("a|b")).exitCode, 1);
   EXPECT_EQ(run("note rename /elsewhere/x.wav y").exitCode, 1);
   EXPECT_EQ(run("note move " + q(renamed)).exitCode, 2);

@@ -94,12 +94,13 @@ TEST_F(CliNoteFilesTest, FilesFromOtherToolsOpenWithTheRightFields) {
 TEST_F(CliNoteFilesTest, UnreadableFilesGetTheMessageAndTheErrorCode) {
   const auto missing = info(dir_.file("missing.wav"));
   EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(missing.err, "Unable to open the note file.\nerror 259\n");
+  EXPECT_EQ(missing.err,
+            "quillophone-cli: " + dir_.file("missing.wav") + ": no such file (error 259)\n");
   const std::string text = dir_.file("text.wav");
   test::writeFileBytes(text, test::Bytes(100, 'a'));
   const auto notWave = info(text);
   EXPECT_EQ(notWave.exitCode, 1);
-  EXPECT_EQ(notWave.err, "Unable to open the note file.\nerror 272\n");
+  EXPECT_EQ(notWave.err, "quillophone-cli: " + text + ": not a wave file (error 272)\n");
   EXPECT_EQ(notWave.out, "");
 }
 

@@ -94,7 +94,7 @@ TEST_F(CliRecordEditTest, ASilentMicrophoneIsCaughtAtTenSecondsAndNothingIsKept)
                             test::cliHomeEnvironment(dir_.file("config"), dir_.file("notes")) +
                             cli_ + " record --seconds 30 --quality 0 </dev/null");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "No audio was detected coming from your microphone.\n");
+  EXPECT_EQ(r.err, "quillophone-cli: No audio was detected coming from your microphone.\n");
   EXPECT_EQ(r.out, "");
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.file("notes"))) {
     EXPECT_FALSE(entry.is_regular_file()) << entry.path();
@@ -131,14 +131,17 @@ TEST_F(CliRecordEditTest, EditRefusals) {
   const std::string note = toneNote("Memo.wav", 1.0);
   const auto noPoint = cli("edit insert " + shellQuote(note) + " --at 0 --seconds 1");
   EXPECT_EQ(noPoint.exitCode, 1);
-  EXPECT_EQ(noPoint.err, "You need to click on the graph to indicate the insertion point.\n");
+  EXPECT_EQ(noPoint.err, "quillophone-cli: " + note +
+                             ": there is no insertion point at the very start of a note: give "
+                             "--at above 0, or --to as well to replace a stretch\n");
   {
     WaveFileWriter writer;
     ASSERT_TRUE(writer.open(dir_.file("Stereo.wav"), WaveFormat::pcm(2, 22050, 16)));
   }
   const auto stereo = cli("edit append " + shellQuote(dir_.file("Stereo.wav")) + " --seconds 1");
   EXPECT_EQ(stereo.exitCode, 1);
-  EXPECT_EQ(stereo.err, "You can only insert notes into 16-bit, mono wave files.\n");
+  EXPECT_EQ(stereo.err, "quillophone-cli: " + dir_.file("Stereo.wav") +
+                            ": You can only insert notes into 16-bit, mono wave files.\n");
   EXPECT_EQ(cli("edit erase " + shellQuote(note) + " --from 0.5").exitCode, 2);
   EXPECT_EQ(cli("edit cut " + shellQuote(note) + " --from 0.5 --to 1").exitCode, 2);
   EXPECT_EQ(cli("edit append " + shellQuote(note)).exitCode, 2);

@@ -114,7 +114,8 @@ TEST_F(CliRecordPlayTest, RefusalsHaveTheProgramsMessages) {
   }
   const auto notSixteen = runCommand(cli_ + " play " + shellQuote(eightBit));
   EXPECT_EQ(notSixteen.exitCode, 1);
-  EXPECT_EQ(notSixteen.err, "Only 16-bit wave files can be played.\n");
+  EXPECT_EQ(notSixteen.err,
+            "quillophone-cli: " + eightBit + ": Only 16-bit wave files can be played.\n");
 
   const std::string note = dir_.file("n.wav");
   {
@@ -124,17 +125,19 @@ TEST_F(CliRecordPlayTest, RefusalsHaveTheProgramsMessages) {
   const std::string noServer = "PULSE_SERVER=unix:/nonexistent/qp ";
   const auto speakers = runCommand(noServer + cli_ + " play " + shellQuote(note));
   EXPECT_EQ(speakers.exitCode, 1);
-  EXPECT_EQ(speakers.err, "Unable to open the speakers.\n");
+  EXPECT_EQ(speakers.err, "quillophone-cli: Unable to open the speakers.\n");
   const std::string out = dir_.file("never.wav");
   const auto mic = runCommand(noServer + cli_ + " record " + shellQuote(out) + " --seconds 1");
   EXPECT_EQ(mic.exitCode, 1);
   EXPECT_EQ(mic.err,
-            "Unable to open the microphone. This could mean that another application is already "
+            "quillophone-cli: Unable to open the microphone. This could mean that another "
+            "application is already "
             "using the microphone.\n");
   EXPECT_FALSE(std::filesystem::exists(out));
   const auto missing = runCommand(cli_ + " play " + shellQuote(dir_.file("missing.wav")));
   EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(missing.err, "Unable to open the note file.\nerror 259\n");
+  EXPECT_EQ(missing.err,
+            "quillophone-cli: " + dir_.file("missing.wav") + ": no such file (error 259)\n");
 }
 
 TEST_F(CliRecordPlayTest, RecordingIntoAFullDiskStopsWithAMessageAndAValidNote) {

@@ -1,5 +1,5 @@
 // The xdg-email composer over a fake launcher: what xdg-email is given, the named copies of
-// the attachments, and how its end becomes the result.
+// the attachments (left in the attachment cache), and how its end becomes the result.
 #include "platform/XdgEmailComposer.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +48,8 @@ class XdgEmailComposerTest : public testing::Test {
   const std::string tool_ = dir_.file("bin/xdg-email");
   ScopedPath path_{dir_.file("none") + ":" + dir_.file("bin")};
   test::FakeProcessLauncher launcher_;
-  XdgEmailComposer composer_{launcher_};
+  AttachmentCache cache_{dir_.file("cache")};
+  XdgEmailComposer composer_{launcher_, cache_};
 };
 
 TEST_F(XdgEmailComposerTest, RunsXdgEmailWithSubjectBodyAndNamedAttachments) {
@@ -73,7 +74,9 @@ TEST_F(XdgEmailComposerTest, RunsXdgEmailWithSubjectBodyAndNamedAttachments) {
       "--utf8", "--subject", "Subject line",       "--body", "\n\n\nBody \"text\"", "--attach",
       copy,     "--attach",  dir_.file("Memo.wav")};
   EXPECT_EQ(call.arguments, expected);
-  EXPECT_FALSE(fs::exists(copy));  // the private copies go when send returns
+  // The mail program reads the copy after xdg-email has returned: it stays in the cache.
+  EXPECT_EQ(fs::path(copy).parent_path().parent_path().parent_path(), fs::path(dir_.file("cache")));
+  EXPECT_EQ(test::readFileBytes(copy), (std::vector<std::uint8_t>{1, 2, 3}));
   EXPECT_TRUE(fs::exists(dir_.file("QP_1.wav")));
 }
 

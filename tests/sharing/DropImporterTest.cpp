@@ -102,5 +102,47 @@ TEST_F(DropImporterTest, ExistingNoteIsReplacedOnlyWhenTheUserSaysYes) {
   EXPECT_FALSE(fs::exists(folder_ + "/Memo.mp3"));  // the replaced note's companion
 }
 
+// The command line tells which dropped files were left out and why.
+TEST_F(DropImporterTest, EverySkippedFileComesWithItsReason) {
+  using Reason = DropImporter::SkipReason;
+  test::writeFileBytes(folder_ + "/Kept.wav", {9});
+  test::writeFileBytes(folder_ + "/Inside.wav", {1});
+  fs::create_directories(outside_ + "/dir.wav");
+  fs::create_symlink(outside_ + "/gone.wav", outside_ + "/Dangling.wav");
+  std::vector<std::string> calls;
+  auto failing = test::wmaOnlyFormats(strings_, calls, false);
+  const std::string wave = outsideFile("Fine.wav");
+  const std::string failingWma = outsideFile("Broken.wma");
+  const std::vector<std::string> files = {outside_ + "/missing.wav",
+                                          outside_ + "/Dangling.wav",
+                                          outsideFile("notes.txt"),
+                                          outside_ + "/dir.wav",
+                                          outsideFile("Kept.wav"),
+                                          failingWma,
+                                          wave,
+                                          folder_ + "/Inside.wav",
+                                          outsideFile("Late.wav")};
+  DropImporter importer(strings_, failing.get(), prompt_);
+  const auto result = importer.dropFiles(files, folder_, nullptr, false);
+  EXPECT_EQ(result.imported, std::vector<std::string>{folder_ + "/Fine.wav"});
+  const std::vector<std::pair<std::size_t, Reason>> expected = {
+      {0, Reason::Missing},      {1, Reason::Missing},      {2, Reason::NotWaveOrWma},
+      {3, Reason::NotWaveOrWma}, {4, Reason::KeptExisting}, {5, Reason::NotConverted},
+      {7, Reason::InOwnFolder},  {8, Reason::AfterStop}};
+  ASSERT_EQ(result.skipped.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(result.skipped[i].file, files[expected[i].first]) << i;
+    EXPECT_EQ(result.skipped[i].reason, expected[i].second) << files[expected[i].first];
+  }
+
+  DropImporter noConverter(strings_, nullptr, prompt_);
+  const auto wma = noConverter.dropFiles({outsideFile("Other.wma")}, folder_, nullptr, false);
+  ASSERT_EQ(wma.skipped.size(), 1u);
+  EXPECT_EQ(wma.skipped[0].reason, Reason::NoWmaConversion);
+  const auto busy = noConverter.dropFiles({wave, outsideFile("b.wav")}, folder_, nullptr, true);
+  ASSERT_EQ(busy.skipped.size(), 2u);
+  EXPECT_EQ(busy.skipped[1].reason, Reason::Busy);
+}
+
 }  // namespace
 }  // namespace qp

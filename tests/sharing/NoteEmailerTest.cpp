@@ -1,6 +1,7 @@
-// E-mailing notes: attachments by plain name, converted copies in the temporary directory that
-// exist during the send call and are gone afterwards, the fallback to the wave file, and what
-// the caller is told to do for each result of the mail program.
+// E-mailing notes: attachments by plain name, converted copies in the message's attachment
+// folder that stay there for the mail program (and go when it refused the message), the
+// fallback to the wave file, and what the caller is told to do for each result of the mail
+// program.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -70,7 +71,8 @@ TEST_F(NoteEmailerTest, WaveFormatAttachesTheNotesUnderTheirPlainNames) {
   EXPECT_TRUE(calls_.empty());
 }
 
-TEST_F(NoteEmailerTest, ConvertedCopiesLiveOnlyForTheSendCall) {
+// The mail program may read the attachments long after send() has returned.
+TEST_F(NoteEmailerTest, ConvertedCopiesStayForTheMailProgram) {
   settings_.writeNumber("EmailFormat", 1);
   NoteEmailer emailer(settings_, strings_, formats_.get(), composer_);
   EXPECT_EQ(emailer.emailSelected(all(), temp_), NoteEmailer::Outcome::Sent);
@@ -79,7 +81,10 @@ TEST_F(NoteEmailerTest, ConvertedCopiesLiveOnlyForTheSendCall) {
   EXPECT_EQ(fs::path(composer_.last.attachments[0].path).parent_path(), fs::path(temp_));
   EXPECT_EQ(composer_.existedDuringSend, (std::vector<bool>{true, true}));
   EXPECT_EQ(calls_.size(), 2u);
-  EXPECT_TRUE(tempFiles().empty());
+  EXPECT_EQ(tempFiles().size(), 2u);
+  for (const auto& attachment : composer_.last.attachments) {
+    EXPECT_TRUE(fs::exists(attachment.path)) << attachment.path;
+  }
 }
 
 TEST_F(NoteEmailerTest, UnavailableOrFailedConversionFallsBackToTheWaveFile) {

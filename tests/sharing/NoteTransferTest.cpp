@@ -75,5 +75,41 @@ TEST_F(NoteTransferTest, ChangingTheDragFormatDeletesEveryCompanion) {
   EXPECT_TRUE(fs::exists(other + "/Call.wav"));
 }
 
+// After a note changes its companion holds the old sound: it goes, whatever its format, and
+// comes back in the drag format when there is one; other notes' side files stay.
+TEST_F(NoteTransferTest, AChangedNoteGetsItsCompanionRenewed) {
+  struct Row {
+    int dragFormat;
+    CExportFormats* formats;
+    std::string companion;  // what the note has afterwards
+  };
+  std::vector<std::string> failedCalls;
+  auto failing = test::wmaOnlyFormats(strings_, failedCalls, false);
+  const Row rows[] = {
+      {1, formats_.get(), folder_ + "/Memo.wma"},
+      {0, formats_.get(), ""},
+      {3, formats_.get(), ""},  // no MP3 in this list
+      {1, failing.get(), ""},
+      {1, nullptr, ""},
+  };
+  test::writeFileBytes(folder_ + "/Memo2.wav", {1});
+  test::writeFileBytes(folder_ + "/Memo2.mp3", {7});
+  test::writeFileBytes(folder_ + "/Memo.alm", {7});
+  EXPECT_EQ(NoteTransfer::companionOf(folder_ + "/Memo.wav"), "");
+  EXPECT_EQ(NoteTransfer::companionOf(folder_ + "/Memo2.wav"), folder_ + "/Memo2.mp3");
+  for (const Row& row : rows) {
+    test::writeFileBytes(folder_ + "/Memo.mp3", {7});  // an old companion of another format
+    settings_.writeNumber("DragFormat", row.dragFormat);
+    NoteTransfer transfer(settings_, row.formats);
+    EXPECT_EQ(transfer.renewCompanion(folder_ + "/Memo.wav"), row.companion) << row.dragFormat;
+    EXPECT_FALSE(fs::exists(folder_ + "/Memo.mp3")) << row.dragFormat;
+    EXPECT_EQ(fs::exists(folder_ + "/Memo.wma"), !row.companion.empty()) << row.dragFormat;
+    fs::remove(folder_ + "/Memo.wma");
+    EXPECT_TRUE(fs::exists(folder_ + "/Memo2.mp3"));
+    EXPECT_TRUE(fs::exists(folder_ + "/Memo.alm"));
+    EXPECT_TRUE(fs::exists(folder_ + "/Memo.wav"));
+  }
+}
+
 }  // namespace
 }  // namespace qp

@@ -10,6 +10,15 @@
 #include "common/StringTable.h"
 
 namespace qp {
+namespace {
+
+// A stretch that ends before it starts. Read as it stands, the copy would take the note up to
+// the start and then go back to the end, doubling the part between them.
+bool reversed(const GraphSelection& selection) {
+  return selection.stretch && selection.start > selection.clampedEnd();
+}
+
+}  // namespace
 
 NoteEditor::NoteEditor(UiServices& ui, AudioWindow& window, SettingsStore& settings,
                        CompanionMaker* companions)
@@ -47,6 +56,9 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
   selection_ = window_.graphSelection();
   if (!selection_.stretch) {
     return EraseResult::NothingSelected;
+  }
+  if (reversed(selection_)) {
+    return EraseResult::Reversed;
   }
   // An insert or append in progress holds the note open: no erase meanwhile.
   if (eraseBusy_ || editMode_) {
@@ -94,6 +106,10 @@ bool NoteEditor::insertRecording() {
     return false;
   }
   const GraphSelection selection = window_.graphSelection();
+  if (reversed(selection)) {
+    ui_.showMessage(StringTable::active().text(StringId::kNeedInsertionPoint));
+    return false;
+  }
   if (selection.stretch &&
       !ui_.askYesNo(StringTable::active().text(StringId::kReplaceSelectionQuestion))) {
     return false;
@@ -126,6 +142,10 @@ bool NoteEditor::startEdit(int insertPoint, int timeTextId) {
 
 bool NoteEditor::openForRecording(std::uint32_t& sampleRate) {
   selection_ = window_.graphSelection();
+  if (reversed(selection_)) {
+    ui_.showMessage(StringTable::active().text(StringId::kNeedInsertionPoint));
+    return false;
+  }
   if (!openOld()) {
     ui_.showMessage(StringTable::active().text(StringId::kCannotOpenNote));
     return false;

@@ -24,7 +24,8 @@ namespace qp {
 // "recorder side" functions below. UI thread only.
 class NoteEditor {
  public:
-  enum class EraseResult { Erased, NothingSelected, Busy, Declined, NotOffered, Failed };
+  // Reversed: the stretch ends before it starts (no graph makes one; a caller's mistake).
+  enum class EraseResult { Erased, NothingSelected, Reversed, Busy, Declined, NotOffered, Failed };
   static constexpr std::uint32_t kCopyPiece = 1000;
 
   // All must outlive the editor; companions may be null.
@@ -42,9 +43,11 @@ class NoteEditor {
   }
 
   // "&Erase Selection...": with Shift held no question is asked. Offered for 16-bit notes;
-  // refused (Busy) while an erase or an insert or append recording is in progress.
+  // refused (Busy) while an erase or an insert or append recording is in progress. A reversed
+  // stretch (end before start) is refused before anything is read or asked.
   EraseResult eraseSelection(bool shiftHeld);
-  // The insert and append commands; true when the recording started.
+  // The insert and append commands; true when the recording started. Insert over a reversed
+  // stretch is refused with the insertion-point message.
   bool insertRecording();
   bool appendRecording();
 
@@ -52,7 +55,8 @@ class NoteEditor {
   bool editMode() const { return editMode_; }
   int insertPoint() const { return insertPoint_; }
   // Opens the first selected note for the edit; shows the program's message and returns
-  // false when it cannot be opened or is not 16-bit mono. sampleRate: the note's rate.
+  // false when it cannot be opened or is not 16-bit mono, or the selection has become a
+  // reversed stretch. sampleRate: the note's rate.
   bool openForRecording(std::uint32_t& sampleRate);
   // The new file's path: in the old note's folder, named like a new recording.
   std::string newFilePath();

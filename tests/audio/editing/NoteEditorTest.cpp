@@ -242,5 +242,34 @@ TEST_F(NoteEditorTest, ADragFormatRemakesTheCompanionAfterAnEdit) {
   EXPECT_EQ(window_.companions, (std::vector<std::string>{path_}));
 }
 
+// A reversed stretch read as it stands would copy the note up to its start, then go back to
+// its end and copy the part between twice: every edit refuses it and the note stays as it was.
+TEST_F(NoteEditorTest, EveryEditRefusesAReversedStretch) {
+  const auto before = test::readFileBytes(path_);
+  int starts = 0;
+  editor_.setRecordingStarter([&] { return ++starts, true; });
+  for (const GraphSelection selection :
+       {GraphSelection::range(0.6, 0.2), GraphSelection::range(1.0, 0.0),
+        GraphSelection::range(2.0, 0.5), GraphSelection::range(0.5000001, 0.5)}) {
+    window_.selection = selection;
+    EXPECT_EQ(editor_.eraseSelection(false), NoteEditor::EraseResult::Reversed) << selection.start;
+    EXPECT_FALSE(editor_.insertRecording()) << selection.start;
+    std::uint32_t rate = 0;
+    EXPECT_FALSE(editor_.openForRecording(rate)) << selection.start;
+  }
+  EXPECT_EQ(starts, 0);
+  EXPECT_TRUE(ui_.questions.empty());  // refused before anything is asked
+  EXPECT_EQ(ui_.messages, std::vector<std::string>(8, test::uiText(StringId::kNeedInsertionPoint)));
+  EXPECT_EQ(test::readFileBytes(path_), before);
+  expectKeptItsStatus();
+
+  // The end past the note counts as the note's end, and an empty stretch is no reversal.
+  window_.selection = GraphSelection::range(0.75, 7.0);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Erased);
+  window_.selection = GraphSelection::range(0.5, 0.5);
+  EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Erased);
+  EXPECT_TRUE(sameSamples(slice(note_, 0, 3 * kRate), test::readWavSamples(path_)));
+}
+
 }  // namespace
 }  // namespace qp
