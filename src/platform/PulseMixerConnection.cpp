@@ -18,6 +18,19 @@ struct Query {
   std::string defaultSource;
 };
 
+// Runs one request on the connection under its lock and waits for its answer. False when
+// there is no connection or the server refused the request.
+template <typename Start>
+bool runRequest(const std::shared_ptr<PulseContext>& context, Query& query, Start start) {
+  if (!context) {
+    return false;
+  }
+  PulseContext::Lock lock(*context);
+  query.context = context.get();
+  context->await(start(context->context()));
+  return query.ok;
+}
+
 template <typename Info>
 PulseDeviceState stateOf(const Info& info) {
   PulseDeviceState state;
@@ -140,19 +153,13 @@ bool PulseMixerConnection::listDevices(std::vector<ServerDevice>& devices) {
 
 bool PulseMixerConnection::readDevice(MixerDirection direction, const std::string& name,
                                       PulseDeviceState& state) {
-  auto context = connection();
-  if (!context) {
-    return false;
-  }
-  PulseContext::Lock lock(*context);
   Query query;
-  query.context = context.get();
   query.state = &state;
-  pa_context* c = context->context();
-  context->await(direction == MixerDirection::Recording
-                     ? pa_context_get_source_info_by_name(c, name.c_str(), &onSourceInfo, &query)
-                     : pa_context_get_sink_info_by_name(c, name.c_str(), &onSinkInfo, &query));
-  return query.ok;
+  return runRequest(connection(), query, [&](pa_context* c) {
+    return direction == MixerDirection::Recording
+               ? pa_context_get_source_info_by_name(c, name.c_str(), &onSourceInfo, &query)
+               : pa_context_get_sink_info_by_name(c, name.c_str(), &onSinkInfo, &query);
+  });
 }
 
 bool PulseMixerConnection::writeVolume(MixerDirection direction, const std::string& name,
@@ -165,36 +172,23 @@ bool PulseMixerConnection::writeVolume(MixerDirection direction, const std::stri
   for (std::size_t i = 0; i < values.size(); ++i) {
     volume.values[i] = PulseVolume::fromMixer(values[i]);
   }
-  auto context = connection();
-  if (!context) {
-    return false;
-  }
-  PulseContext::Lock lock(*context);
   Query query;
-  query.context = context.get();
-  pa_context* c = context->context();
-  context->await(
-      direction == MixerDirection::Recording
-          ? pa_context_set_source_volume_by_name(c, name.c_str(), &volume, &onSuccess, &query)
-          : pa_context_set_sink_volume_by_name(c, name.c_str(), &volume, &onSuccess, &query));
-  return query.ok;
+  return runRequest(connection(), query, [&](pa_context* c) {
+    return direction == MixerDirection::Recording
+               ? pa_context_set_source_volume_by_name(c, name.c_str(), &volume, &onSuccess, &query)
+               : pa_context_set_sink_volume_by_name(c, name.c_str(), &volume, &onSuccess, &query);
+  });
 }
 
 bool PulseMixerConnection::writeMute(MixerDirection direction, const std::string& name,
                                      bool muted) {
-  auto context = connection();
-  if (!context) {
-    return false;
-  }
-  PulseContext::Lock lock(*context);
-  Query query;
-  query.context = context.get();
-  pa_context* c = context->context();
   const int mute = muted ? 1 : 0;
-  context->await(direction == MixerDirection::Recording
-                     ? pa_context_set_source_mute_by_name(c, name.c_str(), mute, &onSuccess, &query)
-                     : pa_context_set_sink_mute_by_name(c, name.c_str(), mute, &onSuccess, &query));
-  return query.ok;
+  Query query;
+  return runRequest(connection(), query, [&](pa_context* c) {
+    return direction == MixerDirection::Recording
+               ? pa_context_set_source_mute_by_name(c, name.c_str(), mute, &onSuccess, &query)
+               : pa_context_set_sink_mute_by_name(c, name.c_str(), mute, &onSuccess, &query);
+  });
 }
 
 int PulseMixerConnection::addDeviceListener(MixerDirection direction, DeviceListener listener) {
