@@ -56,6 +56,23 @@ TEST_F(CliRecordPlayTest, RecordsTheMicrophoneAtEachQuality) {
   EXPECT_EQ(py.out, "1 2 22050 22050\n") << py.err;
 }
 
+TEST_F(CliRecordPlayTest, ABurstyMicrophoneIsRecordedWholeInItsOwnTime) {
+  // The microphone qp_burst hands over up to 2 s of its 440 Hz tone at once.
+  const std::string path = dir_.file("burst.wav");
+  const auto start = std::chrono::steady_clock::now();
+  const auto r = runCommand("PULSE_SOURCE=qp_burst " + cli_ + " record " + shellQuote(path) +
+                            " --seconds 4 </dev/null");
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, path + ": 4.0 seconds\n");
+  EXPECT_GT(wall, 1.5);  // the second half comes one block later
+  EXPECT_LT(wall, 7.0);
+  const auto samples = samplesOf(path);
+  ASSERT_EQ(samples.size(), 4u * 22050);
+  EXPECT_EQ(test::brokenToneWindows(samples, 22050, 440.0, 22050 / 20), 0u);
+}
+
 TEST_F(CliRecordPlayTest, EnterStopsTheRecordingAndLeavesAValidNote) {
   const std::string path = dir_.file("enter.wav");
   const auto r =
