@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "alarms/LocalTime.h"
+#include "common/LittleEndian.h"
 
 namespace qp {
 namespace {
@@ -35,17 +36,11 @@ constexpr std::size_t kLegacyShift = 8;
 using Bytes = std::array<std::uint8_t, AlarmRecord::kSize>;
 
 std::int32_t getI32(const Bytes& b, std::size_t at) {
-  const std::uint32_t v =
-      static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-      (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-  return static_cast<std::int32_t>(v);
+  return static_cast<std::int32_t>(getLe32(b.data() + at));
 }
 
 void putI32(Bytes& b, std::size_t at, std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  for (std::size_t i = 0; i < 4; ++i) {
-    b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-  }
+  putLe32(b.data() + at, static_cast<std::uint32_t>(value));
 }
 
 // Length of the longest prefix of text, at most limit bytes, that ends on a UTF-8 boundary.

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/LittleEndian.h"
+
 namespace qp {
 namespace {
 
@@ -16,8 +18,9 @@ void appendNote(std::vector<std::uint8_t>& out, double frequency, double seconds
     const double envelope = std::min(t / 0.005, 1.0) * std::exp(-4.0 * t);
     const double value = 12000.0 * envelope * std::sin(2.0 * std::numbers::pi * frequency * t);
     const auto sample = static_cast<std::int16_t>(std::lround(value));
-    out.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(sample) & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(sample) >> 8));
+    std::uint8_t bytes[2];
+    putLe16(bytes, static_cast<std::uint16_t>(sample));
+    out.insert(out.end(), bytes, bytes + 2);
   }
 }
 

@@ -11,6 +11,11 @@ bool CliArgs::parse(const std::vector<std::string>& args, const std::set<std::st
                     const std::set<std::string>& flags) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    if (arg == "--") {  // the rest are positionals, even when they start with "--"
+      positional_.insert(positional_.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                         args.end());
+      break;
+    }
     if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
       positional_.push_back(arg);
       continue;

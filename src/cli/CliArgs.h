@@ -9,7 +9,8 @@
 namespace qp::cli {
 
 // GNU-style arguments of one verb: positionals, "--name value" or "--name=value" options,
-// and "--flag" switches. Unknown options are an error the verb reports as bad usage.
+// and "--flag" switches; "--" ends the options (a note named "--x.wav" comes after it).
+// Unknown options are an error the verb reports as bad usage.
 class CliArgs {
  public:
   // valueOptions take a value; flags do not. False (with error()) on anything unknown.

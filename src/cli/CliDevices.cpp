@@ -22,7 +22,7 @@ bool parseSide(const std::string& text, MixerDirection& side) {
 bool reportMissingChoice(MixerService& service, const SettingsStore& settings,
                          MixerDirection side) {
   const std::string chosen = settings.readText(PreferredDevices::settingName(side), "");
-  std::vector<SoundDevice> devices;
+  std::vector<ServerDevice> devices;
   if (chosen.empty() || !service.listDevices(devices)) {
     return false;
   }

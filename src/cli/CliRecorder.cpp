@@ -51,8 +51,8 @@ bool CliRecording::run(std::string& lastNotePath, const std::string& editCommand
   if (seconds) {
     options.stopAfterBytes = static_cast<std::uint64_t>(*seconds * rate) * 2;
   }
-  controller =
-      std::make_unique<RecordingController>(backend, ui, window, settings, filer, noAudio, options);
+  controller = std::make_unique<RecordingController>(
+      RecorderServices{backend, ui, settings, filer, noAudio}, window, options);
   bool started = false;
   if (editor != nullptr) {
     controller->setEditor(editor);

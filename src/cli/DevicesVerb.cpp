@@ -29,11 +29,11 @@ std::string field(std::string text) {
 
 int listDevices() {
   PulseMixerService service("Quillophone command line");
-  std::vector<SoundDevice> devices;
+  std::vector<ServerDevice> devices;
   if (!service.listDevices(devices)) {
     return userError(kNoServer);
   }
-  for (const SoundDevice& device : devices) {
+  for (const ServerDevice& device : devices) {
     std::printf(
         "%s\t%s\t%s\t%d\n", device.direction == MixerDirection::Recording ? "source" : "sink",
         field(device.name).c_str(), field(device.description).c_str(), device.isDefault ? 1 : 0);
@@ -46,7 +46,7 @@ int chooseDevice(MixerDirection side, const std::string& name) {
   IniSettingsStore settings;
   PreferredDevices preferred(service, settings);
   if (!name.empty()) {
-    std::vector<SoundDevice> devices;
+    std::vector<ServerDevice> devices;
     if (!service.listDevices(devices)) {
       return userError(kNoServer);
     }

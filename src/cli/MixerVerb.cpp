@@ -80,7 +80,7 @@ int runMixer(const std::vector<std::string>& args) {
   }
   PulseMixerService service("Quillophone command line");
   IniSettingsStore settings;
-  std::vector<SoundDevice> devices;
+  std::vector<ServerDevice> devices;
   if (!service.listDevices(devices)) {
     return userError("quillophone-cli: cannot reach the sound server");
   }

@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
     if (verbName == verb.name) {
       std::vector<std::string> args(argv + 2, argv + argc);
       for (const auto& arg : args) {
+        if (arg == "--") {
+          break;  // a file named "--help" may follow
+        }
         if (arg == "--help") {
           std::printf("usage: quillophone-cli %s\n", verb.usage);
           return qp::cli::kExitOk;

@@ -9,7 +9,7 @@ namespace qp {
 CAudioMixer::CAudioMixer(MixerService& service, MixerDirection direction,
                          const std::string& chosenName)
     : m_direction(direction) {
-  std::vector<SoundDevice> devices;
+  std::vector<ServerDevice> devices;
   if (!service.listDevices(devices)) {
     return;
   }

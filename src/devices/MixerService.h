@@ -18,7 +18,7 @@ class MixerService {
 
   // The recording devices, then the playback devices, each in the server's order. False when
   // the sound system cannot be reached (devices is then empty).
-  virtual bool listDevices(std::vector<SoundDevice>& devices) = 0;
+  virtual bool listDevices(std::vector<ServerDevice>& devices) = 0;
 
   // The mixer of the named device; null when there is no such device.
   virtual std::unique_ptr<Mixer> openMixer(MixerDirection direction, const std::string& name) = 0;

@@ -30,7 +30,7 @@ inline constexpr int kMixerVolumeMax = 65535;
 
 // One recording or playback device of the sound server: its stable name (what the settings
 // keep), the description shown to people, and whether it is the server's default.
-struct SoundDevice {
+struct ServerDevice {
   MixerDirection direction = MixerDirection::Recording;
   std::string name;
   std::string description;

@@ -5,15 +5,15 @@
 namespace qp {
 namespace {
 
-const SoundDevice* findByName(const std::vector<SoundDevice>& devices, MixerDirection direction,
-                              const std::string& name) {
-  const auto found = std::find_if(devices.begin(), devices.end(), [&](const SoundDevice& d) {
+const ServerDevice* findByName(const std::vector<ServerDevice>& devices, MixerDirection direction,
+                               const std::string& name) {
+  const auto found = std::find_if(devices.begin(), devices.end(), [&](const ServerDevice& d) {
     return d.direction == direction && d.name == name;
   });
   return found == devices.end() ? nullptr : &*found;
 }
 
-std::string nameOf(const std::optional<SoundDevice>& device) {
+std::string nameOf(const std::optional<ServerDevice>& device) {
   return device ? device->name : std::string();
 }
 
@@ -26,16 +26,16 @@ const char* PreferredDevices::settingName(MixerDirection direction) {
   return direction == MixerDirection::Recording ? "RecordingDevice" : "PlaybackDevice";
 }
 
-std::optional<SoundDevice> PreferredDevices::resolve(const std::vector<SoundDevice>& devices,
-                                                     MixerDirection direction,
-                                                     const std::string& chosen) {
+std::optional<ServerDevice> PreferredDevices::resolve(const std::vector<ServerDevice>& devices,
+                                                      MixerDirection direction,
+                                                      const std::string& chosen) {
   if (!chosen.empty()) {
-    if (const SoundDevice* device = findByName(devices, direction, chosen)) {
+    if (const ServerDevice* device = findByName(devices, direction, chosen)) {
       return *device;
     }
   }
-  const SoundDevice* first = nullptr;
-  for (const SoundDevice& device : devices) {
+  const ServerDevice* first = nullptr;
+  for (const ServerDevice& device : devices) {
     if (device.direction != direction) {
       continue;
     }
@@ -46,7 +46,7 @@ std::optional<SoundDevice> PreferredDevices::resolve(const std::vector<SoundDevi
       first = &device;
     }
   }
-  return first != nullptr ? std::optional<SoundDevice>(*first) : std::nullopt;
+  return first != nullptr ? std::optional<ServerDevice>(*first) : std::nullopt;
 }
 
 std::string PreferredDevices::chosen(MixerDirection direction) const {
@@ -61,7 +61,7 @@ bool PreferredDevices::choose(MixerDirection direction, const std::string& name)
   return stored;
 }
 
-const std::optional<SoundDevice>& PreferredDevices::current(MixerDirection direction) const {
+const std::optional<ServerDevice>& PreferredDevices::current(MixerDirection direction) const {
   return current_[index(direction)];
 }
 
@@ -72,7 +72,7 @@ std::optional<DeviceSwitch> PreferredDevices::refreshSide(MixerDirection directi
   const std::string before = nameOf(current_[i]);
   current_[i] = resolve(devices_, direction, choice);
   DeviceSwitch change{direction, DeviceSwitchKind::Changed, choice,
-                      current_[i].value_or(SoundDevice{direction, "", "", false})};
+                      current_[i].value_or(ServerDevice{direction, "", "", false})};
   const bool present = !choice.empty() && findByName(devices_, direction, choice) != nullptr;
   if (!choice.empty() && !present && reachable && !fellBack_[i]) {
     fellBack_[i] = true;

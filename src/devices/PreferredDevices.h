@@ -21,7 +21,7 @@ struct DeviceSwitch {
   MixerDirection direction = MixerDirection::Recording;
   DeviceSwitchKind kind = DeviceSwitchKind::Changed;
   std::string chosenName;  // the device the user chose; empty for the default
-  SoundDevice device;      // the device now in use; empty name when there is none
+  ServerDevice device;     // the device now in use; empty name when there is none
 };
 
 // The user's choice of recording and playback device, kept by the device's name (stable
@@ -37,8 +37,8 @@ class PreferredDevices {
   static const char* settingName(MixerDirection direction);
 
   // The device to use from a list, as described above; nothing when the side has none.
-  static std::optional<SoundDevice> resolve(const std::vector<SoundDevice>& devices,
-                                            MixerDirection direction, const std::string& chosen);
+  static std::optional<ServerDevice> resolve(const std::vector<ServerDevice>& devices,
+                                             MixerDirection direction, const std::string& chosen);
 
   // The stored choice; empty for the default.
   std::string chosen(MixerDirection direction) const;
@@ -53,11 +53,11 @@ class PreferredDevices {
   std::vector<DeviceSwitch> refresh();
 
   // The device in use since the last refresh; nothing when there is none.
-  const std::optional<SoundDevice>& current(MixerDirection direction) const;
+  const std::optional<ServerDevice>& current(MixerDirection direction) const;
   // True while the chosen device is missing and the default stands in for it.
   bool fellBack(MixerDirection direction) const { return fellBack_[index(direction)]; }
   // The device list of the last refresh.
-  const std::vector<SoundDevice>& devices() const { return devices_; }
+  const std::vector<ServerDevice>& devices() const { return devices_; }
 
  private:
   static std::size_t index(MixerDirection direction) {
@@ -67,8 +67,8 @@ class PreferredDevices {
 
   MixerService& service_;
   SettingsStore& settings_;
-  std::vector<SoundDevice> devices_;
-  std::array<std::optional<SoundDevice>, 2> current_;
+  std::vector<ServerDevice> devices_;
+  std::array<std::optional<ServerDevice>, 2> current_;
   std::array<bool, 2> fellBack_{false, false};
 };
 

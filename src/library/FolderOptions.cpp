@@ -2,24 +2,11 @@
 
 #include <vector>
 
+#include "common/LittleEndian.h"
 #include "common/StringIds.h"
 #include "library/NameRules.h"
 
 namespace qp {
-namespace {
-
-std::uint32_t readLe32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
-         std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
-}
-
-void writeLe32(std::uint8_t* out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) {
-    out[i] = static_cast<std::uint8_t>(value >> (8 * i));
-  }
-}
-
-}  // namespace
 
 std::string FolderOptions::valueName(std::string_view folderName) {
   return "Folder-" + std::string(folderName);
@@ -27,8 +14,8 @@ std::string FolderOptions::valueName(std::string_view folderName) {
 
 std::array<std::uint8_t, FolderOptions::kSize> FolderOptions::toBytes() const {
   std::array<std::uint8_t, kSize> bytes{};
-  writeLe32(bytes.data(), promptForAlarms);
-  writeLe32(bytes.data() + 4, sortOrder);
+  putLe32(bytes.data(), promptForAlarms);
+  putLe32(bytes.data() + 4, sortOrder);
   return bytes;
 }
 
@@ -36,7 +23,7 @@ std::optional<FolderOptions> FolderOptions::fromBytes(std::span<const std::uint8
   if (bytes.size() != kSize) {
     return std::nullopt;
   }
-  return FolderOptions{readLe32(bytes, 0), readLe32(bytes, 4)};
+  return FolderOptions{getLe32(bytes.data()), getLe32(bytes.data() + 4)};
 }
 
 std::optional<FolderOptions> FolderOptions::readStored(const SettingsStore& settings,

@@ -12,7 +12,7 @@ namespace {
 struct Query {
   PulseContext* context = nullptr;
   bool ok = false;
-  std::vector<SoundDevice>* devices = nullptr;
+  std::vector<ServerDevice>* devices = nullptr;
   PulseDeviceState* state = nullptr;
   std::string defaultSink;
   std::string defaultSource;
@@ -111,7 +111,7 @@ void PulseMixerConnection::subscribe(PulseContext& context) {
   context.await(pa_context_subscribe(context.context(), mask, &onSuccess, &query));
 }
 
-bool PulseMixerConnection::listDevices(std::vector<SoundDevice>& devices) {
+bool PulseMixerConnection::listDevices(std::vector<ServerDevice>& devices) {
   devices.clear();
   auto context = connection();
   if (!context) {
@@ -130,7 +130,7 @@ bool PulseMixerConnection::listDevices(std::vector<SoundDevice>& devices) {
     devices.clear();
     return false;
   }
-  for (SoundDevice& device : devices) {
+  for (ServerDevice& device : devices) {
     device.isDefault =
         device.name ==
         (device.direction == MixerDirection::Recording ? query.defaultSource : query.defaultSink);

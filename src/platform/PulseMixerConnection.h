@@ -37,7 +37,7 @@ class PulseMixerConnection {
   PulseMixerConnection(const PulseMixerConnection&) = delete;
   PulseMixerConnection& operator=(const PulseMixerConnection&) = delete;
 
-  bool listDevices(std::vector<SoundDevice>& devices);
+  bool listDevices(std::vector<ServerDevice>& devices);
   bool readDevice(MixerDirection direction, const std::string& name, PulseDeviceState& state);
   // values: one per channel of the device.
   bool writeVolume(MixerDirection direction, const std::string& name,

@@ -12,7 +12,7 @@ PulseMixerService::~PulseMixerService() {
   connection_->setDeviceChangeHandler(nullptr);
 }
 
-bool PulseMixerService::listDevices(std::vector<SoundDevice>& devices) {
+bool PulseMixerService::listDevices(std::vector<ServerDevice>& devices) {
   return connection_->listDevices(devices);
 }
 

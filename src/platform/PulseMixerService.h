@@ -17,7 +17,7 @@ class PulseMixerService final : public MixerService {
   explicit PulseMixerService(std::string clientName = "Quillophone mixer");
   ~PulseMixerService() override;
 
-  bool listDevices(std::vector<SoundDevice>& devices) override;
+  bool listDevices(std::vector<ServerDevice>& devices) override;
   std::unique_ptr<Mixer> openMixer(MixerDirection direction, const std::string& name) override;
   void setDeviceChangeHandler(std::function<void()> handler) override;
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "alarms/AlarmFile.h"
+#include "common/LittleEndian.h"
+#include "support/AlarmRecordBytes.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempDir.h"
 
@@ -29,10 +31,6 @@ class AlarmFileTest : public ::testing::Test {
     r.nextTime = static_cast<std::int32_t>(localTimeValue(2026, 5, 11, 8));
     return r;
   }
-  static std::vector<std::uint8_t> bytesOf(const AlarmRecord& r) {
-    const auto a = r.toBytes();
-    return {a.begin(), a.end()};
-  }
 
   test::ScopedTimeZone zone_{"Europe/Berlin"};
   test::TempDir dir_;
@@ -47,7 +45,7 @@ TEST_F(AlarmFileTest, PathReplacesTheLastThreeCharacters) {
 }
 
 TEST_F(AlarmFileTest, UpToDateRecordIsNotRewritten) {
-  std::vector<std::uint8_t> stored = bytesOf(upToDate());
+  std::vector<std::uint8_t> stored = test::recordBytes(upToDate());
   stored[132 + 50] = 0x7E;  // bytes after the message's NUL: only a rewrite clears them
   writeFileBytes(path_, stored);
   const std::optional<AlarmRecord> r = AlarmFile::load(path_, now_);
@@ -60,15 +58,15 @@ TEST_F(AlarmFileTest, ChangedStateIsWrittenBack) {
   AlarmRecord stale = upToDate();
   stale.state = AlarmState::Inactive;
   stale.nextTime = 0;
-  writeFileBytes(path_, bytesOf(stale));
+  writeFileBytes(path_, test::recordBytes(stale));
   const std::optional<AlarmRecord> r = AlarmFile::load(path_, now_);
   ASSERT_TRUE(r);
   EXPECT_EQ(r->state, AlarmState::Pending);
-  EXPECT_EQ(readFileBytes(path_), bytesOf(upToDate()));
+  EXPECT_EQ(readFileBytes(path_), test::recordBytes(upToDate()));
 }
 
 TEST_F(AlarmFileTest, EverySizeOfFile) {
-  const std::vector<std::uint8_t> full = bytesOf(upToDate());
+  const std::vector<std::uint8_t> full = test::recordBytes(upToDate());
   for (std::size_t size = 0; size <= 300; ++size) {
     SCOPED_TRACE(size);
     std::vector<std::uint8_t> stored(full.begin(), full.begin() + std::min(size, full.size()));
@@ -93,12 +91,10 @@ TEST_F(AlarmFileTest, EverySizeOfFile) {
 
 TEST_F(AlarmFileTest, LegacyFileIsConvertedAndRewritten) {
   const AlarmRecord expected = upToDate();
-  const std::vector<std::uint8_t> current = bytesOf(expected);
+  const std::vector<std::uint8_t> current = test::recordBytes(expected);
   std::vector<std::uint8_t> legacy(236);
   const auto lead = static_cast<std::uint32_t>(localTimeValue(2020, 1, 1, 8, 0, 0));
-  for (std::size_t i = 0; i < 4; ++i) {
-    legacy[i] = static_cast<std::uint8_t>(lead >> (8 * i));
-  }
+  putLe32(legacy.data(), lead);
   std::copy(current.begin() + 12, current.end(), legacy.begin() + 4);
   legacy[224] = 0;  // stored state Inactive: recomputed to Pending
   writeFileBytes(path_, legacy);
@@ -138,7 +134,7 @@ TEST_F(AlarmFileTest, GarbageContentLoadsSafely) {
 
 TEST_F(AlarmFileTest, SaveAndRemove) {
   EXPECT_TRUE(AlarmFile::save(path_, upToDate()));
-  EXPECT_EQ(readFileBytes(path_), bytesOf(upToDate()));
+  EXPECT_EQ(readFileBytes(path_), test::recordBytes(upToDate()));
   writeFileBytes(path_, std::vector<std::uint8_t>(400, 1));
   EXPECT_TRUE(AlarmFile::save(path_, upToDate()));  // truncates a longer file
   EXPECT_EQ(readFileBytes(path_).size(), 244u);

@@ -5,23 +5,19 @@
 #include <vector>
 
 #include "alarms/AlarmRecord.h"
+#include "common/LittleEndian.h"
+#include "support/AlarmRecordBytes.h"
 #include "support/ScopedTimeZone.h"
 
 namespace qp {
 namespace {
 
 std::int32_t le32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  std::uint32_t v = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    v |= static_cast<std::uint32_t>(b[at + i]) << (8 * i);
-  }
-  return static_cast<std::int32_t>(v);
+  return static_cast<std::int32_t>(getLe32(&b[at]));
 }
 
 void putLe32At(std::vector<std::uint8_t>& b, std::size_t at, std::int32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) {
-    b[at + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
-  }
+  putLe32(&b[at], static_cast<std::uint32_t>(value));
 }
 
 // Every field different, so a field written at the wrong offset shows.
@@ -54,13 +50,8 @@ AlarmRecord distinctRecord() {
   return r;
 }
 
-std::vector<std::uint8_t> bytesOf(const AlarmRecord& r) {
-  const auto a = r.toBytes();
-  return {a.begin(), a.end()};
-}
-
 TEST(AlarmRecordTest, LayoutIsLittleEndianAtFixedOffsets) {
-  const std::vector<std::uint8_t> b = bytesOf(distinctRecord());
+  const std::vector<std::uint8_t> b = test::recordBytes(distinctRecord());
   ASSERT_EQ(b.size(), 244u);
   EXPECT_EQ(le32At(b, 0), 7);
   EXPECT_EQ(le32At(b, 4), 45);
@@ -92,7 +83,7 @@ TEST(AlarmRecordTest, LayoutIsLittleEndianAtFixedOffsets) {
 
 TEST(AlarmRecordTest, CurrentRecordRoundTripsAndAcceptsShortAndLongFiles) {
   const AlarmRecord r = distinctRecord();
-  std::vector<std::uint8_t> b = bytesOf(r);
+  std::vector<std::uint8_t> b = test::recordBytes(r);
   EXPECT_EQ(AlarmRecord::fromBytes(b), r);
   // 240 to 243 bytes: the missing bytes of nextTime read as zero.
   b.resize(240);
@@ -103,16 +94,16 @@ TEST(AlarmRecordTest, CurrentRecordRoundTripsAndAcceptsShortAndLongFiles) {
   noNext.nextTime = 5;
   EXPECT_EQ(AlarmRecord::fromBytes(b), noNext);
   // Longer input: only the first 244 bytes count.
-  std::vector<std::uint8_t> longer = bytesOf(r);
+  std::vector<std::uint8_t> longer = test::recordBytes(r);
   longer.insert(longer.end(), 56, 0xAB);
   EXPECT_EQ(AlarmRecord::fromBytes(longer), r);
   b.resize(239);
   EXPECT_FALSE(AlarmRecord::fromBytes(b));
-  EXPECT_FALSE(AlarmRecord::fromLegacyBytes(bytesOf(r)));
+  EXPECT_FALSE(AlarmRecord::fromLegacyBytes(test::recordBytes(r)));
 }
 
 TEST(AlarmRecordTest, StoredMessageIsAtMost99Characters) {
-  std::vector<std::uint8_t> b = bytesOf(distinctRecord());
+  std::vector<std::uint8_t> b = test::recordBytes(distinctRecord());
   std::memset(b.data() + 132, 'x', 100);  // no terminating NUL in the field
   EXPECT_EQ(AlarmRecord::fromBytes(b)->message, std::string(99, 'x'));
   b[132 + 10] = 0;  // text after the NUL is not part of the message
@@ -127,7 +118,7 @@ TEST(AlarmRecordTest, StoredMessageIsAtMost99Characters) {
   EXPECT_EQ(r.message, "ab");
   // A message set directly with more bytes is still written NUL-terminated.
   r.message = std::string(120, 'z');
-  const std::vector<std::uint8_t> written = bytesOf(r);
+  const std::vector<std::uint8_t> written = test::recordBytes(r);
   EXPECT_EQ(written[132 + 98], 'z');
   EXPECT_EQ(written[132 + 99], 0);
   EXPECT_EQ(le32At(written, 232), 0);
@@ -135,7 +126,7 @@ TEST(AlarmRecordTest, StoredMessageIsAtMost99Characters) {
 
 std::vector<std::uint8_t> legacyBytes(const AlarmRecord& r, std::int32_t timeOfDay,
                                       std::size_t size) {
-  std::vector<std::uint8_t> current = bytesOf(r);
+  std::vector<std::uint8_t> current = test::recordBytes(r);
   std::vector<std::uint8_t> legacy(size);
   putLe32At(legacy, 0, timeOfDay);
   std::copy(current.begin() + 12, current.begin() + 12 + (size - 4), legacy.begin() + 4);

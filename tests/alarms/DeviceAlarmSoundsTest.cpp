@@ -1,14 +1,12 @@
 // The alarm tone and notes played on an in-memory sound system.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "alarms/AlarmTone.h"
 #include "alarms/scheduling/DeviceAlarmSounds.h"
 #include "support/MemoryAudioBackend.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WaitUntil.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
@@ -38,9 +36,7 @@ TEST_F(DeviceAlarmSoundsTest, NotePlaysWholeSynchronouslyOrInTheBackground) {
   sounds_.playNote(note_);
   EXPECT_EQ(backend_.played(), samples_);
   sounds_.startNote(note_);
-  for (int i = 0; i < 500 && sounds_.playing(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  test::waitUntil([&] { return !sounds_.playing(); });
   EXPECT_FALSE(sounds_.playing());
   EXPECT_EQ(backend_.played().size(), 2 * samples_.size());
   sounds_.playNote(dir_.file("missing.wav"));  // skipped silently

@@ -5,34 +5,16 @@
 #include <ctime>
 
 #include "common/TimeFormat.h"
+#include "support/ScopedTimeZone.h"
 
 namespace qp {
 namespace {
 
 class TimeFormatTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const char* tz = std::getenv("TZ");
-    if (tz) {
-      savedTz_ = tz;
-      hadTz_ = true;
-    }
-    setenv("TZ", "UTC", 1);
-    tzset();
-    std::setlocale(LC_TIME, "C");
-  }
-  void TearDown() override {
-    if (hadTz_) {
-      setenv("TZ", savedTz_.c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
-    tzset();
-  }
+  void SetUp() override { std::setlocale(LC_TIME, "C"); }
 
- private:
-  std::string savedTz_;
-  bool hadTz_ = false;
+  test::ScopedTimeZone utc_{"UTC"};
 };
 
 // 2026-12-07 14:05:09 UTC, a Monday.

@@ -154,12 +154,12 @@ std::shared_ptr<FakeMixerDevice> FakeMixerService::addDevice(MixerDirection dire
 
 void FakeMixerService::removeDevice(const std::string& name) {
   devices.erase(std::remove_if(devices.begin(), devices.end(),
-                               [&](const SoundDevice& d) { return d.name == name; }),
+                               [&](const ServerDevice& d) { return d.name == name; }),
                 devices.end());
 }
 
 void FakeMixerService::setDefault(MixerDirection direction, const std::string& name) {
-  for (SoundDevice& device : devices) {
+  for (ServerDevice& device : devices) {
     if (device.direction == direction) {
       device.isDefault = device.name == name;
     }
@@ -172,7 +172,7 @@ void FakeMixerService::announceDeviceChange() {
   }
 }
 
-bool FakeMixerService::listDevices(std::vector<SoundDevice>& out) {
+bool FakeMixerService::listDevices(std::vector<ServerDevice>& out) {
   out.clear();
   if (!reachable) {
     return false;
@@ -183,7 +183,7 @@ bool FakeMixerService::listDevices(std::vector<SoundDevice>& out) {
 
 std::unique_ptr<Mixer> FakeMixerService::openMixer(MixerDirection direction,
                                                    const std::string& name) {
-  const bool listed = std::any_of(devices.begin(), devices.end(), [&](const SoundDevice& d) {
+  const bool listed = std::any_of(devices.begin(), devices.end(), [&](const ServerDevice& d) {
     return d.direction == direction && d.name == name;
   });
   if (!reachable || !listed || mixers_.count(name) == 0) {

@@ -89,14 +89,14 @@ class FakeMixerService final : public MixerService {
   void setDefault(MixerDirection direction, const std::string& name);
   void announceDeviceChange();
 
-  bool listDevices(std::vector<SoundDevice>& devices) override;
+  bool listDevices(std::vector<ServerDevice>& devices) override;
   std::unique_ptr<Mixer> openMixer(MixerDirection direction, const std::string& name) override;
   void setDeviceChangeHandler(std::function<void()> handler) override {
     handler_ = std::move(handler);
   }
 
   bool reachable = true;
-  std::vector<SoundDevice> devices;
+  std::vector<ServerDevice> devices;
 
  private:
   std::map<std::string, std::shared_ptr<FakeMixerDevice>> mixers_;

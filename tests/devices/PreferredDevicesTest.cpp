@@ -15,7 +15,7 @@ constexpr auto kRec = MixerDirection::Recording;
 constexpr auto kPlay = MixerDirection::Playback;
 
 TEST(PreferredDevicesTest, ResolveTakesTheChosenThenTheDefaultThenTheFirst) {
-  const std::vector<SoundDevice> devices = {
+  const std::vector<ServerDevice> devices = {
       {kRec, "mic.usb", "USB Microphone", false},
       {kRec, "mic.internal", "Internal Microphone", true},
       {kPlay, "out.hdmi", "HDMI", false},

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "DspTestSignals.h"
 #include "support/BufferCompare.h"
+#include "support/DspTestSignals.h"
 #include "support/SignalGenerators.h"
 
 namespace qp::dsp {
@@ -20,24 +20,12 @@ namespace {
 using Samples = std::vector<std::int16_t>;
 constexpr std::uint32_t kRate = 22050;
 
-// Keeps the signals of a failed check as WAV files for listening.
-void writeWavsIfFailed(const std::string& name, const Samples& in, const Samples& out) {
-  if (testing::Test::HasFailure()) {
-    ADD_FAILURE() << name << " written to " << test::writeFailureWavs(name, in, out, kRate);
-  }
-}
-
 Samples decimate(CHalfRateDecimator& d, const Samples& in, const std::vector<int>& blocks) {
-  Samples out;
-  std::size_t at = 0;
-  for (std::size_t b = 0; at < in.size(); b = std::min(b + 1, blocks.size() - 1)) {
-    const int count = static_cast<int>(std::min<std::size_t>(blocks[b], in.size() - at));
+  return test::runInBlocks(in, blocks, [&d](const std::int16_t* samples, int count) {
     Samples block(static_cast<std::size_t>(count));
-    const int made = d.Process(in.data() + at, count, block.data(), count);
-    out.insert(out.end(), block.begin(), block.begin() + made);
-    at += static_cast<std::size_t>(count);
-  }
-  return out;
+    block.resize(static_cast<std::size_t>(d.Process(samples, count, block.data(), count)));
+    return block;
+  });
 }
 
 // Gain in dB of a sine at `fraction` of the input rate, from the RMS of the settled output.
@@ -142,7 +130,7 @@ TEST(CHalfRateDecimatorTest, StreamDoesNotDependOnEvenBlockCuts) {
   const Samples a = decimate(whole, in, {static_cast<int>(in.size())});
   const Samples b = decimate(pieces, in, cuts);
   EXPECT_TRUE(test::sameSamples(a, b));
-  writeWavsIfFailed("half-rate-cuts", in, b);
+  test::writeWavsIfFailed("half-rate-cuts", in, b, kRate);
 }
 
 TEST(CHalfRateDecimatorTest, FullScaleOvershootIsClamped) {
@@ -154,7 +142,7 @@ TEST(CHalfRateDecimatorTest, FullScaleOvershootIsClamped) {
   const Samples out = decimate(d, square, {1200});
   EXPECT_EQ(*std::max_element(out.begin(), out.end()), 32767);
   EXPECT_EQ(*std::min_element(out.begin(), out.end()), -32767);
-  writeWavsIfFailed("half-rate-clamp", square, out);
+  test::writeWavsIfFailed("half-rate-clamp", square, out, kRate);
 }
 
 }  // namespace

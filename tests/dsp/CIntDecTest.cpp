@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "dsp/CIntDec.h"
-#include "dsp/DspTestSignals.h"
 #include "dsp/DspTrace.h"
+#include "support/DspTestSignals.h"
 
 namespace qp::dsp {
 namespace {
@@ -110,20 +110,16 @@ TEST(CIntDec, InterpolationKeepsWhatDoesNotFitAndWritesItFirstNextTime) {
   EXPECT_EQ(got, expected);
 }
 
-std::vector<std::string> g_traced;
-
 TEST(CIntDec, AFullExtraBufferDropsSamplesAndSaysSo) {
-  g_traced.clear();
-  setTraceHook([](const char* m) { g_traced.emplace_back(m); });
+  test::DspTraceCapture traced;
   CIntDec c;
   c.Setup(2, 1, 0);
   std::vector<float> in(300, 1.0f);
   float out[4];
   EXPECT_EQ(c.Interpolate(in.data(), 300, out, 4), 4);
   EXPECT_EQ(c.ExtraCount(), CIntDec::kExtraCapacity);
-  setTraceHook(nullptr);
-  ASSERT_EQ(g_traced.size(), 1u);
-  EXPECT_EQ(g_traced[0], "CIntDec.Interpolate - extra buffer is full");
+  ASSERT_EQ(traced.messages().size(), 1u);
+  EXPECT_EQ(traced.messages()[0], "CIntDec.Interpolate - extra buffer is full");
 }
 
 TEST(CIntDec, UnsupportedFactorLeavesTheConverterAsItWasButNotReady) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dsp/CNoiseReducer.h"
-#include "dsp/DspTestSignals.h"
+#include "support/DspTestSignals.h"
 
 namespace qp::dsp {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "DspTestSignals.h"
 #include "support/BufferCompare.h"
+#include "support/DspTestSignals.h"
 #include "support/SignalGenerators.h"
 
 namespace qp::dsp {
@@ -20,27 +20,15 @@ namespace {
 using Samples = std::vector<std::int16_t>;
 constexpr std::uint32_t kRate = 22050;
 
-// Keeps the signals of a failed check as WAV files for listening.
-void writeWavsIfFailed(const std::string& name, const Samples& in, const Samples& out) {
-  if (testing::Test::HasFailure()) {
-    ADD_FAILURE() << name << " written to " << test::writeFailureWavs(name, in, out, kRate);
-  }
-}
-
 // Runs `in` through the adjuster in blocks of the given sizes (the last size repeats),
 // with room for twice each block as the player gives it.
 Samples run(CRateAdjuster& adjuster, const Samples& in, const std::vector<int>& blocks) {
-  Samples out;
-  std::size_t at = 0;
-  for (std::size_t b = 0; at < in.size(); b = std::min(b + 1, blocks.size() - 1)) {
-    const int count = static_cast<int>(std::min<std::size_t>(blocks[b], in.size() - at));
+  return test::runInBlocks(in, blocks, [&adjuster](const std::int16_t* samples, int count) {
     Samples block(2 * static_cast<std::size_t>(count) + 2);
-    const int made =
-        adjuster.Process(in.data() + at, count, block.data(), static_cast<int>(block.size()));
-    out.insert(out.end(), block.begin(), block.begin() + made);
-    at += static_cast<std::size_t>(count);
-  }
-  return out;
+    block.resize(static_cast<std::size_t>(
+        adjuster.Process(samples, count, block.data(), static_cast<int>(block.size()))));
+    return block;
+  });
 }
 
 // An adjuster configured as the player does it (filter-always set) unless told otherwise.
@@ -122,7 +110,7 @@ TEST(CRateAdjusterTest, StreamDoesNotDependOnHowInputIsCut) {
     const Samples a = run(whole, signal, {static_cast<int>(signal.size())});
     const Samples b = run(pieces, signal, cuts);
     EXPECT_TRUE(test::sameSamples(a, b));
-    writeWavsIfFailed("rate-adjuster-cuts-" + std::to_string(n), signal, b);
+    test::writeWavsIfFailed("rate-adjuster-cuts-" + std::to_string(n), signal, b, kRate);
   }
 }
 
@@ -190,7 +178,7 @@ TEST(CRateAdjusterTest, SineKeepsItsShapeAtTheNewSpeed) {
     }
     const double snr = 10.0 * std::log10(signal / std::max(error, 1e-9));
     EXPECT_GE(snr, row.minSnrDb);
-    writeWavsIfFailed("rate-adjuster-sine-" + std::to_string(row.n), in, out);
+    test::writeWavsIfFailed("rate-adjuster-sine-" + std::to_string(row.n), in, out, kRate);
   }
 }
 

@@ -10,8 +10,8 @@
 
 #include "audio/device/BufferSizing.h"
 #include "dsp/CSilkvoiceFilter.h"
-#include "dsp/DspTestSignals.h"
 #include "support/BufferCompare.h"
+#include "support/DspTestSignals.h"
 #include "support/SignalGenerators.h"
 
 namespace qp::dsp {

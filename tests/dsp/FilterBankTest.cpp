@@ -10,8 +10,8 @@
 #include "dsp/CRecom.h"
 #include "dsp/CSampleQueue.h"
 #include "dsp/CSplit.h"
-#include "dsp/DspTestSignals.h"
 #include "dsp/DspTrace.h"
+#include "support/DspTestSignals.h"
 
 namespace qp::dsp {
 namespace {
@@ -205,11 +205,8 @@ TEST(FilterBank, SilenceStaysExactlyZeroAndTheAccumulatorEmptiesAfterASignal) {
   }
 }
 
-std::vector<std::string> g_traced;
-
 TEST(FilterBank, UnusableParametersAreReportedAndProduceNothing) {
-  g_traced.clear();
-  setTraceHook([](const char* m) { g_traced.emplace_back(m); });
+  test::DspTraceCapture traced;
   CSampleQueue queue;
   queue.Init(256);
   CSampleQueue* pointers[1] = {&queue};
@@ -227,10 +224,9 @@ TEST(FilterBank, UnusableParametersAreReportedAndProduceNothing) {
   float out[8];
   recom.Synthesize(out, n);
   EXPECT_EQ(n, 0);
-  setTraceHook(nullptr);
   const std::vector<std::string> expected = {"CSplit - invalid m_K, m_N, or m_M",
                                              "CRecom - no m_pRecomBuffers"};
-  EXPECT_EQ(g_traced, expected);
+  EXPECT_EQ(traced.messages(), expected);
 }
 
 }  // namespace

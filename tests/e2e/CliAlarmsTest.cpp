@@ -7,6 +7,7 @@
 
 #include "alarms/AlarmFile.h"
 #include "alarms/LocalTime.h"
+#include "common/LittleEndian.h"
 #include "support/ProcessRunner.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempDir.h"
@@ -41,10 +42,10 @@ class CliAlarmsTest : public testing::Test {
     return r;
   }
   test::ProcessResult runAlarms() {
-    return test::runCommand("TZ=America/New_York XDG_CONFIG_HOME=" +
-                            test::shellQuote((dir_.path() / "config").string()) +
-                            " QUILLOPHONE_NOTES_DIR=" + test::shellQuote(notes_.string()) + " " +
-                            test::cliCommand() + " alarms");
+    return test::runCommand(
+        "TZ=America/New_York " +
+        test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string()) +
+        test::cliCommand() + " alarms");
   }
   static std::string line(const std::string& path, const char* state, std::int64_t next,
                           const char* local) {
@@ -69,9 +70,7 @@ TEST_F(CliAlarmsTest, ListsEveryAlarmOverAllFoldersAfterLoadingIt) {
   const auto current = oneTime(2031, 1, 31, 0, 0, AlarmState::Pending).toBytes();
   std::vector<std::uint8_t> old(236);
   const auto lead = static_cast<std::uint32_t>(localTimeValue(2019, 7, 4, 6, 45, 10));
-  for (std::size_t i = 0; i < 4; ++i) {
-    old[i] = static_cast<std::uint8_t>(lead >> (8 * i));
-  }
+  putLe32(old.data(), lead);
   std::copy(current.begin() + 12, current.end(), old.begin() + 4);
   test::writeFileBytes(AlarmFile::pathForNote(legacy), old);
   // Not listed: a broken alarm file (kept as it is) and a note without alarm.

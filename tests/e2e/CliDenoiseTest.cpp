@@ -5,46 +5,31 @@
 #include <filesystem>
 
 #include "audio/device/BufferSizing.h"
-#include "audio/wave/WaveFileReader.h"
-#include "audio/wave/WaveFileWriter.h"
 #include "dsp/CSilkvoiceFilter.h"
 #include "support/BufferCompare.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using test::readWavData;
 using test::runCommand;
 using test::shellQuote;
 
 class CliDenoiseTest : public testing::Test {
  protected:
   std::string writeNote(const std::string& name, const WaveFormat& format, const Bytes& data) {
-    const std::string path = dir_.file(name);
-    WaveFileWriter writer;
-    EXPECT_TRUE(writer.open(path, format));
-    writer.write(data.data(), static_cast<std::uint32_t>(data.size()));
-    EXPECT_TRUE(writer.close());
-    return path;
+    return test::writeWavNote(dir_.file(name), format, data);
   }
   test::ProcessResult denoise(const std::string& in, const std::string& out,
                               const std::string& extra = "") {
     return runCommand(test::cliCommand() + " denoise " + shellQuote(in) + " " + shellQuote(out) +
                       extra);
-  }
-  static Bytes readData(const std::string& path, WaveFormat* format = nullptr) {
-    WaveFileReader reader;
-    EXPECT_TRUE(reader.open(path));
-    if (format) {
-      *format = reader.format();
-    }
-    Bytes data(reader.dataSize());
-    EXPECT_EQ(reader.read(data.data(), reader.dataSize()), reader.dataSize());
-    return data;
   }
   // What a recording would write: Configure once, Process on blocks, keep what is returned.
   static Bytes expected(const WaveFormat& f, Bytes data, std::uint32_t block) {
@@ -78,7 +63,7 @@ TEST_F(CliDenoiseTest, WritesWhatARecordingWouldWriteInTheSameFormat) {
     const auto r = denoise(in, out);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     WaveFormat written;
-    const Bytes result = readData(out, &written);
+    const Bytes result = readWavData(out, &written);
     EXPECT_EQ(written, format);
     EXPECT_TRUE(test::sameBytes(
         expected(format, data, BufferSizing::mainRecorderBufferBytes(row.rate)), result));
@@ -94,8 +79,8 @@ TEST_F(CliDenoiseTest, BlockOptionChangesOnlyHowMuchIsHeldBackAtTheEnd) {
   ASSERT_EQ(denoise(in, dir_.file("a.wav")).exitCode, 0);
   const auto r = denoise(in, dir_.file("b.wav"), " --block 3002");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  const Bytes a = readData(dir_.file("a.wav"));
-  const Bytes b = readData(dir_.file("b.wav"));
+  const Bytes a = readWavData(dir_.file("a.wav"));
+  const Bytes b = readWavData(dir_.file("b.wav"));
   EXPECT_TRUE(test::sameBytes(expected(format, data, 3002), b));
   const std::size_t common = std::min(a.size(), b.size());
   EXPECT_GT(common, data.size() - 4096);

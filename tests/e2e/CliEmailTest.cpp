@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "support/ProcessRunner.h"
-#include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/WavFixtures.h"
 
@@ -36,45 +35,30 @@ if [ "$FAKE_MAIL_EXIT" = int ]; then kill -INT $$; fi
 exit "${FAKE_MAIL_EXIT:-0}"
 )";
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class CliEmailTest : public testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(bin_);
     std::ofstream(bin_ / "xdg-email") << kFakeMailer;
     fs::permissions(bin_ / "xdg-email", fs::perms::owner_all);
-    note_ = wav(notes_ / "Personal" / "Memo.wav");
+    note_ = test::writeToneWav(notes_ / "Personal" / "Memo.wav");
   }
   test::ProcessResult run(const std::string& arguments, const std::string& exitMode = "0",
                           const std::string& path = "") {
     const std::string env =
-        "LC_ALL=C TMPDIR=" + shellQuote(tmp_.string()) +
-        " XDG_CONFIG_HOME=" + shellQuote((dir_.path() / "config").string()) +
-        " QUILLOPHONE_NOTES_DIR=" + shellQuote(notes_.string()) +
-        " FAKE_MAIL_LOG=" + shellQuote(log_) + " FAKE_MAIL_EXIT=" + exitMode +
+        "LC_ALL=C TMPDIR=" + shellQuote(tmp_.string()) + " " +
+        test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string()) +
+        "FAKE_MAIL_LOG=" + shellQuote(log_) + " FAKE_MAIL_EXIT=" + exitMode +
         " PATH=" + shellQuote(path.empty() ? bin_.string() + ":/usr/bin:/bin" : path) + " ";
     return test::runCommand(env + test::cliCommand() + " " + arguments);
   }
-  std::string wav(const fs::path& path) {
-    fs::create_directories(path.parent_path());
-    test::writeFileBytes(path.string(),
-                         test::simpleWav(1, 8000, 16, test::toBytes(test::sine(440, 8000, 8000))));
-    return path.string();
-  }
   void setEmailFormat(int format) {
-    const fs::path conf = dir_.path() / "config" / "Tolvane Electronics" / "TolvaneQP.conf";
-    fs::create_directories(conf.parent_path());
-    std::ofstream(conf) << "[Settings]\nEmailFormat=" << format << "\n";
+    test::writeCliSettings((dir_.path() / "config").string(),
+                           "EmailFormat=" + std::to_string(format) + "\n");
   }
   // No attachment handed to the mail program is left in the temporary directory.
   void expectTemporariesGone() {
-    std::istringstream paths(readText(log_ + ".paths"));
+    std::istringstream paths(test::readFileText(log_ + ".paths"));
     for (std::string p; std::getline(paths, p);) {
       if (p.rfind(tmp_.string(), 0) == 0) {
         EXPECT_FALSE(fs::exists(p)) << p;
@@ -95,11 +79,11 @@ class CliEmailTest : public testing::Test {
 };
 
 TEST_F(CliEmailTest, DefaultFormatAttachesConvertedCopiesThatAreRemovedAfterwards) {
-  const std::string other = wav(notes_ / "Personal" / "Call back.wav");
+  const std::string other = test::writeToneWav(notes_ / "Personal" / "Call back.wav");
   const auto r = run("email " + shellQuote(note_) + " " + shellQuote(other));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(readText(log_),
+  EXPECT_EQ(test::readFileText(log_),
             "arg --utf8\nsubject Tolvane Quillophone Message\nattach Memo.mp3 present\n"
             "attach Call back.mp3 present\n");
   expectTemporariesGone();
@@ -107,12 +91,13 @@ TEST_F(CliEmailTest, DefaultFormatAttachesConvertedCopiesThatAreRemovedAfterward
 
 TEST_F(CliEmailTest, WaveFormatAttachesTheNoteUnderItsPlainName) {
   setEmailFormat(0);
-  const std::string automatic = wav(notes_ / "Personal" / "QP_Tue Mar  3 10.00.00 2026.wav");
+  const std::string automatic =
+      test::writeToneWav(notes_ / "Personal" / "QP_Tue Mar  3 10.00.00 2026.wav");
   const auto r = run("email " + shellQuote(note_) + " " + shellQuote(automatic));
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  const std::string log = readText(log_);
+  const std::string log = test::readFileText(log_);
   EXPECT_NE(log.find("attach Memo.wav present\n"), std::string::npos) << log;
-  EXPECT_EQ(readText(log_ + ".paths").rfind(note_ + "\n", 0), 0u);  // the note itself
+  EXPECT_EQ(test::readFileText(log_ + ".paths").rfind(note_ + "\n", 0), 0u);  // the note itself
   EXPECT_EQ(log.find("QP_"), std::string::npos) << "the plain name of an automatic note";
   EXPECT_TRUE(fs::exists(note_));
   expectTemporariesGone();

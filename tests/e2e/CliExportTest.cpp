@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "support/ProcessRunner.h"
-#include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/WavFixtures.h"
 
@@ -22,24 +21,15 @@ class CliExportTest : public testing::Test {
 
   test::ProcessResult run(const std::string& arguments, const std::string& input = "") {
     const std::string env =
-        "LC_ALL=C XDG_CONFIG_HOME=" + shellQuote((dir_.path() / "config").string()) +
-        " QUILLOPHONE_NOTES_DIR=" + shellQuote(notes_.string()) + " ";
+        "LC_ALL=C " + test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string());
     const std::string stdinText = input.empty() ? " </dev/null" : " <<< " + shellQuote(input);
     return test::runCommand("bash -c " +
                             shellQuote(env + test::cliCommand() + " " + arguments + stdinText));
   }
   std::string wav(const fs::path& path, double seconds = 1.0, std::uint32_t rate = 8000) {
-    fs::create_directories(path.parent_path());
-    const auto n = static_cast<std::size_t>(seconds * rate);
-    test::writeFileBytes(path.string(),
-                         test::simpleWav(1, rate, 16, test::toBytes(test::sine(440, rate, n))));
+    test::writeToneWav(path.string(), seconds, rate);
     fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(30));
     return path.string();
-  }
-  std::string probe(const std::string& path, const std::string& field) {
-    auto r = test::runCommand("ffprobe -v error -show_entries " + field +
-                              " -of default=noprint_wrappers=1:nokey=1 " + shellQuote(path));
-    return r.out.substr(0, r.out.find('\n'));
   }
   std::string personal(const std::string& name) { return (notes_ / "Personal" / name).string(); }
 
@@ -61,14 +51,14 @@ TEST_F(CliExportTest, ExportWritesEachFormatAndPrintsThePath) {
   auto r = run("export " + shellQuote(note) + " --format 3");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, personal("Memo.mp3") + "\n");
-  EXPECT_EQ(probe(personal("Memo.mp3"), "stream=bit_rate"), "32000");
+  EXPECT_EQ(test::probeField(personal("Memo.mp3"), "stream=bit_rate"), "32000");
 
   const std::string out = (dir_.path() / "out").string();
   fs::create_directories(out);
   r = run("export " + shellQuote(note) + " --format 1 --to " + shellQuote(out));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, out + "/Memo.wma\n");
-  EXPECT_EQ(probe(out + "/Memo.wma", "stream=codec_name"), "wmav2");
+  EXPECT_EQ(test::probeField(out + "/Memo.wma", "stream=codec_name"), "wmav2");
 
   r = run("export " + shellQuote(note) + " --format 0 --to " + shellQuote(out));
   EXPECT_EQ(r.out, out + "/Memo.wav\n");
@@ -102,8 +92,9 @@ TEST_F(CliExportTest, ImportCopiesConvertsFollowsLinksAndIgnoresOtherFiles) {
                        personal("Real.wav") + "\n");
   EXPECT_EQ(test::readFileBytes(personal("Memo.WAV")), test::readFileBytes(upper));
   EXPECT_EQ(fs::last_write_time(personal("Voice.wav")), fs::last_write_time(wma));
-  EXPECT_EQ(probe(personal("Voice.wav"), "stream=sample_rate"), "16000");
-  EXPECT_NEAR(std::atof(probe(personal("Voice.wav"), "format=duration").c_str()), 1.5, 0.1);
+  EXPECT_EQ(test::probeField(personal("Voice.wav"), "stream=sample_rate"), "16000");
+  EXPECT_NEAR(std::atof(test::probeField(personal("Voice.wav"), "format=duration").c_str()), 1.5,
+              0.1);
   EXPECT_FALSE(fs::exists(personal("notes.txt")));
   EXPECT_FALSE(fs::exists(personal("link.wav")));
 }

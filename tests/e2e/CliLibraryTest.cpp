@@ -20,9 +20,8 @@ class CliLibraryTest : public testing::Test {
 
   test::ProcessResult run(const std::string& arguments) {
     const std::string env =
-        "TZ=UTC LC_ALL=C XDG_CONFIG_HOME=" + test::shellQuote((dir_.path() / "config").string()) +
-        " XDG_DATA_HOME=" + test::shellQuote((dir_.path() / "data").string()) +
-        " QUILLOPHONE_NOTES_DIR=" + test::shellQuote(notes_.string()) + " ";
+        "TZ=UTC LC_ALL=C XDG_DATA_HOME=" + test::shellQuote((dir_.path() / "data").string()) + " " +
+        test::cliHomeEnvironment((dir_.path() / "config").string(), notes_.string());
     return test::runCommand(env + test::cliCommand() + " " + arguments);
   }
   std::string addNote(const std::string& relative, int ageHours, std::size_t samples = 8000) {

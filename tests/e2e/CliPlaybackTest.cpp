@@ -2,13 +2,12 @@
 // arrives at the null sink, heard back through its monitor.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "audio/wave/WaveFileReader.h"
-#include "audio/wave/WaveFileWriter.h"
+#include "support/LoudPart.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
+#include "support/SinkMonitor.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
@@ -19,37 +18,17 @@ using test::shellQuote;
 class CliPlaybackTest : public testing::Test {
  protected:
   std::string toneNote(const std::string& name, double seconds) {
-    const std::string path = dir_.file(name);
-    WaveFileWriter writer;
-    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(1, 11025, 16)));
-    const auto bytes =
-        test::toBytes(test::sine(700, 11025, static_cast<std::size_t>(11025 * seconds), 12000));
-    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    return path;
+    return test::writeWavNote(
+        dir_.file(name), WaveFormat::pcm(1, 11025, 16),
+        test::sine(700, 11025, static_cast<std::size_t>(11025 * seconds), 12000));
   }
-  // Seconds of loud sound (above 3000) from the first loud sample to the last one.
+  // Seconds of loud sound from the first loud sample to the last one.
   double loudSeconds(const std::string& heard) {
-    WaveFileReader reader;
-    EXPECT_TRUE(reader.open(heard));
-    std::vector<std::uint8_t> bytes(reader.dataSize());
-    reader.read(bytes.data(), reader.dataSize());
-    const auto samples = test::fromBytes(bytes);
-    std::size_t first = samples.size(), last = 0;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-      if (std::abs(samples[i]) > 3000) {
-        first = std::min(first, i);
-        last = i;
-      }
-    }
-    return first < last ? static_cast<double>(last - first) / 22050.0 : 0.0;
+    return test::loudSeconds(test::readWavSamples(heard), 22050.0);
   }
-  // Runs the play command while the sink's monitor is recorded for listenSeconds.
-  test::ProcessResult playListening(const std::string& playArgs, double listenSeconds,
-                                    const std::string& heard) {
-    return runCommand("PULSE_SOURCE=qp_sink.monitor " + cli_ + " record " + shellQuote(heard) +
-                      " --seconds " + std::to_string(listenSeconds) +
-                      " </dev/null >/dev/null & rec=$!; sleep 0.3; " + cli_ + " play " + playArgs +
-                      "; code=$?; wait $rec; echo $code");
+  // Runs the play command while the sink's monitor is recorded; prints its exit status.
+  test::ProcessResult playListening(const std::string& playArgs, const std::string& heard) {
+    return runCommand(test::whileRecordingSinkMonitor(heard, cli_ + " play " + playArgs));
   }
   test::TempDir dir_;
   const std::string cli_ = test::cliCommand();
@@ -58,7 +37,7 @@ class CliPlaybackTest : public testing::Test {
 TEST_F(CliPlaybackTest, ASelectionArrivesAtTheSinkWithItsLength) {
   const std::string note = toneNote("tone.wav", 4.0);
   const std::string heard = dir_.file("heard.wav");
-  const auto r = playListening(shellQuote(note) + " --from 0.25 --to 0.5", 2.5, heard);
+  const auto r = playListening(shellQuote(note) + " --from 0.25 --to 0.5", heard);
   EXPECT_EQ(r.out, "0\n") << r.err;
   EXPECT_NEAR(loudSeconds(heard), 1.0, 0.1);
 }
@@ -67,7 +46,7 @@ TEST_F(CliPlaybackTest, SeveralNotesPlayInSequenceAndFasterAtASpeedPosition) {
   const std::string a = toneNote("a.wav", 1.0);
   const std::string b = toneNote("b.wav", 1.0);
   const std::string heard = dir_.file("heard.wav");
-  const auto r = playListening(shellQuote(a) + " " + shellQuote(b) + " --speed -19", 2.5, heard);
+  const auto r = playListening(shellQuote(a) + " " + shellQuote(b) + " --speed -19", heard);
   EXPECT_EQ(r.out, "0\n") << r.err;
   // Two notes of 1 s at twice the speed, with the priming silence of the second between.
   const double seconds = loudSeconds(heard);

@@ -6,53 +6,33 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "audio/wave/WaveFileReader.h"
 #include "audio/wave/WaveFileWriter.h"
 #include "support/ProcessRunner.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
+using test::readWavSamples;
 using test::runCommand;
 using test::shellQuote;
-
-std::vector<std::int16_t> samplesOf(const std::string& path, WaveFormat* format = nullptr) {
-  WaveFileReader reader;
-  EXPECT_TRUE(reader.open(path)) << path;
-  if (format != nullptr) {
-    *format = reader.format();
-  }
-  std::vector<std::uint8_t> bytes(reader.dataSize());
-  reader.read(bytes.data(), reader.dataSize());
-  return test::fromBytes(bytes);
-}
-
-std::vector<std::int16_t> part(const std::vector<std::int16_t>& s, std::size_t from,
-                               std::size_t to) {
-  return {s.begin() + static_cast<std::ptrdiff_t>(from),
-          s.begin() + static_cast<std::ptrdiff_t>(to)};
-}
+using test::slice;
 
 class CliRecordEditTest : public testing::Test {
  protected:
   // Runs the CLI with its own notes directory and settings file.
   test::ProcessResult cli(const std::string& args) {
-    return runCommand("QUILLOPHONE_NOTES_DIR=" + shellQuote(dir_.file("notes")) +
-                      " XDG_CONFIG_HOME=" + shellQuote(dir_.file("config")) + " " + cli_ + " " +
-                      args + " </dev/null");
+    return runCommand(test::cliHomeEnvironment(dir_.file("config"), dir_.file("notes")) + cli_ +
+                      " " + args + " </dev/null");
   }
   std::string toneNote(const std::string& name, double seconds) {
-    const std::string path = dir_.file(name);
-    WaveFileWriter writer;
-    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(1, 22050, 16)));
-    const auto bytes =
-        test::toBytes(test::sine(700, 22050, static_cast<std::size_t>(22050 * seconds), 12000));
-    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    EXPECT_TRUE(writer.close());
+    const std::string path = test::writeWavNote(
+        dir_.file(name), WaveFormat::pcm(1, 22050, 16),
+        test::sine(700, 22050, static_cast<std::size_t>(22050 * seconds), 12000));
     ::chmod(path.c_str(), 0604);
     const struct timespec times[2] = {{1000000000, 0}, {1100000000, 0}};
     ::utimensat(AT_FDCWD, path.c_str(), times, 0);
@@ -79,10 +59,10 @@ TEST_F(CliRecordEditTest, ThreeSecondsWithSilkvoiceAreFiledIntoTheFolderUnderThe
   const std::string expected = dir_.file("notes") + "/Business/Call Bob.wav";
   EXPECT_EQ(r.out, expected + "\n");
   WaveFormat format;
-  const auto samples = samplesOf(expected, &format);
+  const auto samples = readWavSamples(expected, &format);
   EXPECT_EQ(format, WaveFormat::pcm(1, 22050, 16));
   EXPECT_EQ(samples.size(), 3u * 22050);
-  EXPECT_NEAR(test::dominantFrequency(part(samples, 22050, samples.size()), 22050), 440.0, 3.0);
+  EXPECT_NEAR(test::dominantFrequency(slice(samples, 22050, samples.size()), 22050), 440.0, 3.0);
 
   // Without a name the note keeps its time-stamped name in the default folder.
   const auto plain = cli("record --seconds 1 --no-silkvoice");
@@ -93,11 +73,7 @@ TEST_F(CliRecordEditTest, ThreeSecondsWithSilkvoiceAreFiledIntoTheFolderUnderThe
 
 TEST_F(CliRecordEditTest, ANewNoteGetsItsDragCompanionWhenAFormatIsSet) {
   // DragFormat 3: notes are dragged out as MP3, so a new note gets its MP3 companion at once.
-  std::filesystem::create_directories(dir_.file("config") + "/Tolvane Electronics");
-  {
-    std::ofstream ini(dir_.file("config") + "/Tolvane Electronics/TolvaneQP.conf");
-    ini << "[Settings]\nDragFormat=3\n";
-  }
+  test::writeCliSettings(dir_.file("config"), "DragFormat=3\n");
   const auto formats = cli("formats");
   if (formats.out.find("\t.mp3") == std::string::npos) {
     GTEST_SKIP() << "no MP3 encoder library: " << formats.out;
@@ -114,10 +90,9 @@ TEST_F(CliRecordEditTest, ANewNoteGetsItsDragCompanionWhenAFormatIsSet) {
 }
 
 TEST_F(CliRecordEditTest, ASilentMicrophoneIsCaughtAtTenSecondsAndNothingIsKept) {
-  const auto r = runCommand(
-      "PULSE_SOURCE=qp_sink.monitor QUILLOPHONE_NOTES_DIR=" + shellQuote(dir_.file("notes")) +
-      " XDG_CONFIG_HOME=" + shellQuote(dir_.file("config")) + " " + cli_ +
-      " record --seconds 30 --quality 0 </dev/null");
+  const auto r = runCommand("PULSE_SOURCE=qp_sink.monitor " +
+                            test::cliHomeEnvironment(dir_.file("config"), dir_.file("notes")) +
+                            cli_ + " record --seconds 30 --quality 0 </dev/null");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err, "No audio was detected coming from your microphone.\n");
   EXPECT_EQ(r.out, "");
@@ -131,24 +106,24 @@ TEST_F(CliRecordEditTest, InsertAndAppendRecordIntoTheNoteKeepingItsStatus) {
   const auto inserted = cli("edit insert " + shellQuote(note) + " --at 0.5 --seconds 1");
   ASSERT_EQ(inserted.exitCode, 0) << inserted.err;
   EXPECT_EQ(inserted.out, note + "\n");
-  auto samples = samplesOf(note);
+  auto samples = readWavSamples(note);
   ASSERT_EQ(samples.size(), 3u * 22050);
-  EXPECT_NEAR(test::dominantFrequency(part(samples, 0, 22050), 22050), 700.0, 3.0);
-  EXPECT_NEAR(test::dominantFrequency(part(samples, 22050 + 4000, 44100 - 4000), 22050), 440.0,
+  EXPECT_NEAR(test::dominantFrequency(slice(samples, 0, 22050), 22050), 700.0, 3.0);
+  EXPECT_NEAR(test::dominantFrequency(slice(samples, 22050 + 4000, 44100 - 4000), 22050), 440.0,
               5.0);
-  EXPECT_NEAR(test::dominantFrequency(part(samples, 44100, 66150), 22050), 700.0, 3.0);
+  EXPECT_NEAR(test::dominantFrequency(slice(samples, 44100, 66150), 22050), 700.0, 3.0);
   expectKeptStatus(note);
 
   const auto appended = cli("edit append " + shellQuote(note) + " --seconds 1");
   ASSERT_EQ(appended.exitCode, 0) << appended.err;
-  samples = samplesOf(note);
+  samples = readWavSamples(note);
   ASSERT_EQ(samples.size(), 4u * 22050);
-  EXPECT_NEAR(test::dominantFrequency(part(samples, 66150 + 4000, 88200), 22050), 440.0, 5.0);
+  EXPECT_NEAR(test::dominantFrequency(slice(samples, 66150 + 4000, 88200), 22050), 440.0, 5.0);
   expectKeptStatus(note);
 
   const auto erased = cli("edit erase " + shellQuote(note) + " --from 0.5 --to 2");
   ASSERT_EQ(erased.exitCode, 0) << erased.err;
-  EXPECT_EQ(samplesOf(note).size(), 2u * 22050);
+  EXPECT_EQ(readWavSamples(note).size(), 2u * 22050);
   expectKeptStatus(note);
 }
 

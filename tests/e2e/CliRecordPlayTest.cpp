@@ -7,25 +7,22 @@
 #include "audio/wave/WaveFileReader.h"
 #include "audio/wave/WaveFileWriter.h"
 #include "common/LittleEndian.h"
+#include "support/LoudPart.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
+#include "support/SinkMonitor.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
+using test::readWavSamples;
 using test::runCommand;
 using test::shellQuote;
 
 class CliRecordPlayTest : public testing::Test {
  protected:
-  std::vector<std::int16_t> samplesOf(const std::string& path) {
-    WaveFileReader reader;
-    EXPECT_TRUE(reader.open(path));
-    std::vector<std::uint8_t> bytes(reader.dataSize());
-    reader.read(bytes.data(), reader.dataSize());
-    return test::fromBytes(bytes);
-  }
   test::TempDir dir_;
   const std::string cli_ = test::cliCommand();
 };
@@ -44,7 +41,7 @@ TEST_F(CliRecordPlayTest, RecordsTheMicrophoneAtEachQuality) {
     ASSERT_TRUE(reader.open(path));
     EXPECT_EQ(reader.format(), WaveFormat::pcm(1, row.rate, 16));
     EXPECT_EQ(reader.dataSize(), 4 * row.rate);
-    EXPECT_NEAR(test::dominantFrequency(samplesOf(path), row.rate), 440.0, 2.0);
+    EXPECT_NEAR(test::dominantFrequency(readWavSamples(path), row.rate), 440.0, 2.0);
   }
   // The default quality is High, and Python's reader agrees with ours.
   const std::string path = dir_.file("default.wav");
@@ -69,7 +66,7 @@ TEST_F(CliRecordPlayTest, ABurstyMicrophoneIsRecordedWholeInItsOwnTime) {
   EXPECT_EQ(r.out, path + ": 4.0 seconds\n");
   EXPECT_GT(wall, 1.5);  // the second half comes one block later
   EXPECT_LT(wall, 7.0);
-  const auto samples = samplesOf(path);
+  const auto samples = readWavSamples(path);
   ASSERT_EQ(samples.size(), 4u * 22050);
   EXPECT_EQ(test::brokenToneWindows(samples, 22050, 440.0, 22050 / 20), 0u);
 }
@@ -97,8 +94,9 @@ TEST_F(CliRecordPlayTest, AFullDiskLeavesAHeaderThatMatchesTheFile) {
 
 TEST_F(CliRecordPlayTest, EnterStopsTheRecordingAndLeavesAValidNote) {
   const std::string path = dir_.file("enter.wav");
-  const auto r =
-      runCommand("(sleep 1; echo) | " + cli_ + " record " + shellQuote(path) + " --seconds 60");
+  // Enter once a second of sound is in the file.
+  const auto r = runCommand("(" + test::shellWaitForFileGrowth(path, 46 + 44100) + "; echo) | " +
+                            cli_ + " record " + shellQuote(path) + " --seconds 60");
   ASSERT_EQ(r.exitCode, 0) << r.err;
   WaveFileReader reader;
   ASSERT_TRUE(reader.open(path));
@@ -108,47 +106,38 @@ TEST_F(CliRecordPlayTest, EnterStopsTheRecordingAndLeavesAValidNote) {
 
 TEST_F(CliRecordPlayTest, KilledRecordingKeepsAllButTheLastSecond) {
   const std::string path = dir_.file("killed.wav");
+  // Killed once three and a half seconds of sound are in the file.
   const auto r = runCommand(cli_ + " record " + shellQuote(path) +
-                            " --seconds 60 </dev/null >/dev/null & pid=$!; sleep 3.5; "
-                            "kill -9 $pid; wait $pid; echo $?");
+                            " --seconds 60 </dev/null >/dev/null & pid=$!; " +
+                            test::shellWaitForFileGrowth(path, 46 + 44100 * 7 / 2) +
+                            "; kill -9 $pid; wait $pid; echo $?");
   EXPECT_EQ(r.out, "137\n");
+  const double onDisk = static_cast<double>(test::fileBytes(path) - 46) / 44100.0;
   WaveFileReader reader;
   ASSERT_TRUE(reader.open(path));
   const double seconds = reader.dataSize() / 44100.0;
   EXPECT_GE(seconds, 2.5);
-  EXPECT_LE(seconds, 3.6);
+  EXPECT_LE(seconds, onDisk);  // the header never claims more than was written
   const auto sox = runCommand("sox --i -D " + shellQuote(path));
   ASSERT_EQ(sox.exitCode, 0) << sox.err;
   EXPECT_GE(std::stod(sox.out), 2.5);
-  EXPECT_NEAR(test::dominantFrequency(samplesOf(path), 22050), 440.0, 2.0);
+  EXPECT_NEAR(test::dominantFrequency(readWavSamples(path), 22050), 440.0, 2.0);
 }
 
 TEST_F(CliRecordPlayTest, PlaysANoteForItsLengthAndIsHeardOnTheSinkMonitor) {
-  const std::string note = dir_.file("tone.wav");
-  {
-    WaveFileWriter writer;
-    ASSERT_TRUE(writer.open(note, WaveFormat::pcm(1, 11025, 16)));
-    const auto bytes = test::toBytes(test::sine(700, 11025, 11025 * 2, 12000));
-    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-  }
+  const std::string note = test::writeWavNote(dir_.file("tone.wav"), WaveFormat::pcm(1, 11025, 16),
+                                              test::sine(700, 11025, 11025 * 2, 12000));
   const std::string heard = dir_.file("heard.wav");
-  // Listen on the sink's monitor while the note plays.
+  // Listen on the sink's monitor while the note plays. Playing is paced by the sound, so the
+  // whole takes at least the note's two seconds (a lower bound a slow machine cannot break).
   const auto start = std::chrono::steady_clock::now();
   const auto r =
-      runCommand("PULSE_SOURCE=qp_sink.monitor " + cli_ + " record " + shellQuote(heard) +
-                 " --seconds 3.5 </dev/null >/dev/null & rec=$!; " + "sleep 0.3; " + cli_ +
-                 " play " + shellQuote(note) + "; code=$?; wait $rec; echo $code");
+      runCommand(test::whileRecordingSinkMonitor(heard, cli_ + " play " + shellQuote(note)));
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(r.out, "0\n") << r.err;
   EXPECT_GE(seconds, 2.3);
-  const auto samples = samplesOf(heard);
-  std::vector<std::int16_t> loud;
-  for (const auto s : samples) {
-    if (!loud.empty() || std::abs(s) > 3000) {
-      loud.push_back(s);
-    }
-  }
+  std::vector<std::int16_t> loud = test::fromFirstLoud(readWavSamples(heard));
   ASSERT_GT(loud.size(), 40000u);  // nearly two seconds of the tone at 22050 Hz
   loud.resize(40000);
   EXPECT_NEAR(test::dominantFrequency(loud, 22050), 700.0, 3.0);

@@ -5,32 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "audio/wave/WaveFileReader.h"
 #include "support/BufferCompare.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
 
+using test::readWavSamples;
 using test::runCommand;
 using test::shellQuote;
 
 constexpr std::uint32_t kRate = 22050;
 constexpr std::size_t kSamples = 3 * kRate;
 constexpr double kToneHz = 440.0;
-
-std::vector<std::int16_t> readSamples(const std::string& path) {
-  WaveFileReader reader;
-  if (!reader.open(path)) {
-    return {};
-  }
-  std::vector<std::uint8_t> bytes(reader.dataSize());
-  bytes.resize(reader.read(bytes.data(), reader.dataSize()));
-  return test::fromBytes(bytes);
-}
 
 class CliSpeedTest : public testing::Test {
  protected:
@@ -63,7 +54,7 @@ TEST_F(CliSpeedTest, LengthAndPitchFollowTheSpeedPosition) {
     SCOPED_TRACE(row.options);
     const auto r = speed(row.options);
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    const std::vector<std::int16_t> out = readSamples(out_);
+    const std::vector<std::int16_t> out = readWavSamples(out_);
     const double expected = (kSamples - row.historySamples) * row.lengthRatio;
     EXPECT_NEAR(static_cast<double>(out.size()), expected, 2.0);
     // The pitch moves with the speed: the tone comes out at 440 Hz times the speed.
@@ -80,7 +71,7 @@ TEST_F(CliSpeedTest, LengthAndPitchFollowTheSpeedPosition) {
 TEST_F(CliSpeedTest, PositionZeroCopiesTheSamples) {
   const auto r = speed("--position 0");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_TRUE(test::sameSamples(input_, readSamples(out_)));
+  EXPECT_TRUE(test::sameSamples(input_, readWavSamples(out_)));
 }
 
 TEST_F(CliSpeedTest, OtherFormatsAndBadUsageAreRefused) {

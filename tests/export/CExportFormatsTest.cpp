@@ -1,41 +1,21 @@
-// The export-format list and the WMA converter's decisions, over fake libraries: which entries
-// are offered, the credits, how Convert extends the target and picks the profile, and which
-// extension pairs copy, convert or fail.
+// The export-format list's decisions, over fake libraries: which entries are offered, the
+// credits, how Convert extends the target and picks the profile, and which extension pairs
+// copy, convert or fail.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "export/CExportFormats.h"
 #include "export/WmaProfiles.h"
+#include "support/ExportFakes.h"
 #include "support/TempDir.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
 
-struct TranscoderLog {
-  std::vector<std::string> calls;
-  std::uint32_t bitRate = 0;
-};
-
-class FakeTranscoder final : public WmaTranscoder {
- public:
-  FakeTranscoder(TranscoderLog& log, bool available) : log_(log), available_(available) {}
-  bool available() const override { return available_; }
-  bool wavToWma(const std::string& s, const std::string& t, std::uint32_t bitRate) override {
-    log_.calls.push_back("wma " + s + " " + t);
-    log_.bitRate = bitRate;
-    return true;
-  }
-  bool wmaToWav(const std::string& s, const std::string& t) override {
-    log_.calls.push_back("wav " + s + " " + t);
-    return true;
-  }
-
- private:
-  TranscoderLog& log_;
-  bool available_;
-};
+using test::FakeTranscoder;
+using test::TranscoderLog;
 
 // Offers every entry point; each call fails, which is enough for the list's decisions.
 class NullMp3Library final : public Mp3EncoderLibrary {
@@ -141,21 +121,6 @@ TEST_F(CExportFormatsTest, ConvertFileDecidesByExtensionsIgnoringCase) {
   EXPECT_TRUE(formats->convertFile(dir_.file("In.Wma"), dir_.file("out.wav")));
   EXPECT_EQ(log_.calls,
             std::vector<std::string>{"wav " + dir_.file("In.Wma") + " " + dir_.file("out.wav")});
-}
-
-TEST_F(CExportFormatsTest, ConverterStartsWithTheHigherProfileAndRecordsItsMode) {
-  TranscoderLog log;
-  CWmaConverter converter(std::make_unique<FakeTranscoder>(log, true));
-  EXPECT_EQ(converter.profile(), WmaProfiles::initialProfile());
-  EXPECT_EQ(converter.mode(), CWmaConverter::kModeNone);
-  converter.convert("a.wav", "b.wma");
-  EXPECT_EQ(log.bitRate, WmaProfiles::kHigherBitRate);
-  EXPECT_EQ(converter.mode(), CWmaConverter::kModeWavToWma);
-  converter.convert("b.wma", "c.wav");
-  EXPECT_EQ(converter.mode(), CWmaConverter::kModeWmaToWav);
-  EXPECT_EQ(Guid::parse(WmaProfiles::exportProfile().toString()), WmaProfiles::exportProfile());
-  EXPECT_EQ(WmaProfiles::exportProfile().toString(), "{C012A833-A03B-44A5-96DC-ED95CC65582D}");
-  EXPECT_FALSE(Guid::parse("{C012A833-A03B-44A5-96DC-ED95CC65582}"));
 }
 
 }  // namespace

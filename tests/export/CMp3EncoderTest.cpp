@@ -10,12 +10,15 @@
 
 #include "common/LittleEndian.h"
 #include "export/CMp3Encoder.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
+
+using test::ramp;
 
 struct Calls {
   std::vector<std::string> names;
@@ -86,13 +89,6 @@ class CMp3EncoderTest : public testing::Test {
     const std::string path = dir_.file("note.wav");
     test::writeFileBytes(path, test::simpleWav(channels, 8000, bits, test::toBytes(samples)));
     return path;
-  }
-  std::vector<std::int16_t> ramp(std::size_t n) {
-    std::vector<std::int16_t> s(n);
-    for (std::size_t i = 0; i < n; ++i) {
-      s[i] = static_cast<std::int16_t>(i * 3);
-    }
-    return s;
   }
 
   test::TempDir dir_;

@@ -4,50 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <optional>
 
 #include "common/MemorySettingsStore.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 namespace qp {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets environment variables for one test and restores them afterwards.
-class ScopedEnvironment {
- public:
-  void set(const char* name, const std::string& value) {
-    remember(name);
-    setenv(name, value.c_str(), 1);
-  }
-  void unset(const char* name) {
-    remember(name);
-    unsetenv(name);
-  }
-  ~ScopedEnvironment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
-  }
-
- private:
-  void remember(const char* name) {
-    if (!saved_.count(name)) {
-      const char* value = std::getenv(name);
-      saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-  }
-  std::map<std::string, std::optional<std::string>> saved_;
-};
 
 class NotesDirectoryTest : public ::testing::Test {
  protected:
@@ -62,7 +29,7 @@ class NotesDirectoryTest : public ::testing::Test {
   std::string resolve() { return NotesDirectory::resolve(settings_, english_, program_); }
 
   test::TempDir dir_;
-  ScopedEnvironment env_;
+  test::ScopedEnvironment env_;
   std::string home_;
   std::string program_ = "/nonexistent-program-dir/";
   MemorySettingsStore settings_;

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/IniSettingsStore.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 namespace qp {
@@ -69,15 +70,9 @@ TEST(IniSettingsStore, AnUnwritableFileReportsFailure) {
 }
 
 TEST(IniSettingsStore, DefaultPathFollowsXdgConfigHome) {
-  const char* saved = std::getenv("XDG_CONFIG_HOME");
-  const std::string keep = saved ? saved : "";
-  setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+  test::ScopedEnvironment env;
+  env.set("XDG_CONFIG_HOME", "/tmp/cfg");
   EXPECT_EQ(IniSettingsStore::defaultFilePath(), "/tmp/cfg/Tolvane Electronics/TolvaneQP.conf");
-  if (saved) {
-    setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
-  } else {
-    unsetenv("XDG_CONFIG_HOME");
-  }
 }
 
 }  // namespace

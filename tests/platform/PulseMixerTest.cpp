@@ -129,10 +129,10 @@ class PulseMixerTest : public testing::Test {
 };
 
 TEST_F(PulseMixerTest, ListsTheServersSourcesAndSinksWithTheirDefaults) {
-  std::vector<SoundDevice> devices;
+  std::vector<ServerDevice> devices;
   ASSERT_TRUE(service_.listDevices(devices));
   const auto find = [&](MixerDirection direction, const std::string& name) {
-    return std::find_if(devices.begin(), devices.end(), [&](const SoundDevice& d) {
+    return std::find_if(devices.begin(), devices.end(), [&](const ServerDevice& d) {
       return d.direction == direction && d.name == name;
     });
   };

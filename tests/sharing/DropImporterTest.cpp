@@ -3,13 +3,11 @@
 // question.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
-#include "common/MemorySettingsStore.h"
 #include "sharing/DropImporter.h"
-#include "support/ExportFakes.h"
-#include "support/FakeClock.h"
-#include "support/TempDir.h"
+#include "support/NoteFolderFixture.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
@@ -27,12 +25,10 @@ class ScriptedPrompt final : public DropImporter::ReplacePrompt {
   }
 };
 
-class DropImporterTest : public testing::Test {
+class DropImporterTest : public test::NoteFolderFixture {
  protected:
-  void SetUp() override {
-    fs::create_directories(folder_);
-    fs::create_directories(outside_);
-  }
+  DropImporterTest() : NoteFolderFixture("notes/Personal") {}
+  void SetUp() override { fs::create_directories(outside_); }
   std::string outsideFile(const std::string& name, test::Bytes bytes = {7, 7}) {
     const std::string path = outside_ + "/" + name;
     test::writeFileBytes(path, bytes);
@@ -45,15 +41,7 @@ class DropImporterTest : public testing::Test {
     return importer.dropFiles(files, folder_, &list_, busy);
   }
 
-  test::TempDir dir_;
-  std::string folder_ = dir_.file("notes/Personal");
   std::string outside_ = dir_.file("elsewhere");
-  MemorySettingsStore settings_;
-  StringTable strings_{1033};
-  test::FakeClock clock_{1772445600};
-  NoteList list_{settings_, strings_, clock_};
-  std::vector<std::string> calls_;
-  std::unique_ptr<CExportFormats> formats_ = test::wmaOnlyFormats(strings_, calls_);
   ScriptedPrompt prompt_;
 };
 

@@ -5,12 +5,8 @@
 
 #include <filesystem>
 
-#include "common/MemorySettingsStore.h"
-#include "library/NoteList.h"
 #include "sharing/NoteEmailer.h"
-#include "support/ExportFakes.h"
-#include "support/FakeClock.h"
-#include "support/TempDir.h"
+#include "support/NoteFolderFixture.h"
 
 namespace qp {
 namespace {
@@ -37,10 +33,9 @@ class FakeComposer final : public MailComposer {
   }
 };
 
-class NoteEmailerTest : public testing::Test {
+class NoteEmailerTest : public test::NoteFolderFixture {
  protected:
   void SetUp() override {
-    fs::create_directories(folder_);
     test::writeFileBytes(folder_ + "/Memo.wav", {1, 2});
     test::writeFileBytes(folder_ + "/QP_Tue Mar  3 10.00.00 2026.wav", {3, 4});
     list_.load(folder_);
@@ -56,15 +51,7 @@ class NoteEmailerTest : public testing::Test {
     return names;
   }
 
-  test::TempDir dir_;
-  std::string folder_ = dir_.file("Personal");
   std::string temp_ = dir_.file("tmp");
-  MemorySettingsStore settings_;
-  StringTable strings_{1033};
-  test::FakeClock clock_{1772445600};
-  NoteList list_{settings_, strings_, clock_};
-  std::vector<std::string> calls_;
-  std::unique_ptr<CExportFormats> formats_ = test::wmaOnlyFormats(strings_, calls_);
   FakeComposer composer_;
 };
 

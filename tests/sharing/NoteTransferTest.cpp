@@ -4,35 +4,21 @@
 
 #include <filesystem>
 
-#include "common/MemorySettingsStore.h"
-#include "library/NoteList.h"
 #include "sharing/NoteTransfer.h"
-#include "support/ExportFakes.h"
-#include "support/FakeClock.h"
-#include "support/TempDir.h"
+#include "support/NoteFolderFixture.h"
 
 namespace qp {
 namespace {
 
 namespace fs = std::filesystem;
 
-class NoteTransferTest : public testing::Test {
+class NoteTransferTest : public test::NoteFolderFixture {
  protected:
   void SetUp() override {
-    fs::create_directories(folder_);
     test::writeFileBytes(folder_ + "/Memo.wav", {1, 2});
     list_.load(folder_);
     ASSERT_EQ(list_.size(), 1u);
   }
-
-  test::TempDir dir_;
-  std::string folder_ = dir_.file("Personal");
-  MemorySettingsStore settings_;
-  StringTable strings_{1033};
-  test::FakeClock clock_{1772445600};
-  NoteList list_{settings_, strings_, clock_};
-  std::vector<std::string> calls_;
-  std::unique_ptr<CExportFormats> formats_ = test::wmaOnlyFormats(strings_, calls_);
 };
 
 TEST_F(NoteTransferTest, WaveFormatDragsTheNoteItself) {

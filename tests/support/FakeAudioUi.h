@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/recording/RecordingDestination.h"
 #include "audio/window/AudioWindow.h"
 #include "common/UiServices.h"
 
@@ -131,6 +132,16 @@ class FakeAudioWindow final : public AudioWindow {
   int levelBlocks_ = 0;
   int levelClears_ = 0;
   FakeGraph graph_;
+};
+
+// Files every finished recording where it is, keeping the paths it was given.
+class FakeFiler final : public RecordingDestination {
+ public:
+  std::string file(const std::string& path) override {
+    filed.push_back(path);
+    return path;
+  }
+  std::vector<std::string> filed;
 };
 
 }  // namespace qp::test

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -53,6 +54,32 @@ std::string cliCommand() {
 
 bool haveProgram(const std::string& name) {
   return runCommand("command -v " + shellQuote(name) + " >/dev/null").exitCode == 0;
+}
+
+std::string probeField(const std::string& path, const std::string& entry) {
+  const auto r = runCommand("ffprobe -v error -select_streams a:0 -show_entries " + entry +
+                            " -of default=noprint_wrappers=1:nokey=1 " + shellQuote(path));
+  return r.out.substr(0, r.out.find_first_of("\r\n"));
+}
+
+std::string shellWaitForFileGrowth(const std::string& path, std::uint64_t bytes,
+                                   int deadlineSeconds) {
+  const std::string size = "$(stat -c %s " + shellQuote(path) + " 2>/dev/null || echo 0)";
+  return "start=" + size + "; i=0; while [ " + size + " -le $((start + " + std::to_string(bytes) +
+         ")) ] && [ $i -lt " + std::to_string(deadlineSeconds * 20) +
+         " ]; do sleep 0.05; i=$((i + 1)); done";
+}
+
+std::string cliHomeEnvironment(const std::string& configDir, const std::string& notesDir) {
+  return "XDG_CONFIG_HOME=" + shellQuote(configDir) +
+         " QUILLOPHONE_NOTES_DIR=" + shellQuote(notesDir) + " ";
+}
+
+void writeCliSettings(const std::string& configDir, const std::string& settingsLines) {
+  const std::filesystem::path file =
+      std::filesystem::path(configDir) / "Tolvane Electronics" / "TolvaneQP.conf";
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file) << "[Settings]\n" << settingsLines;
 }
 
 }  // namespace qp::test

@@ -6,6 +6,8 @@
 #include <numbers>
 #include <random>
 
+#include "common/LittleEndian.h"
+
 namespace qp::test {
 
 std::vector<std::int16_t> sine(double frequencyHz, double sampleRate, std::size_t count,
@@ -44,9 +46,7 @@ std::vector<std::int16_t> noise(std::size_t count, double amplitude, std::uint32
 std::vector<std::uint8_t> toBytes(const std::vector<std::int16_t>& samples) {
   std::vector<std::uint8_t> out(samples.size() * 2);
   for (std::size_t i = 0; i < samples.size(); ++i) {
-    const auto v = static_cast<std::uint16_t>(samples[i]);
-    out[2 * i] = static_cast<std::uint8_t>(v);
-    out[2 * i + 1] = static_cast<std::uint8_t>(v >> 8);
+    putLe16(&out[2 * i], static_cast<std::uint16_t>(samples[i]));
   }
   return out;
 }
@@ -54,7 +54,7 @@ std::vector<std::uint8_t> toBytes(const std::vector<std::int16_t>& samples) {
 std::vector<std::int16_t> fromBytes(const std::vector<std::uint8_t>& bytes) {
   std::vector<std::int16_t> out(bytes.size() / 2);
   for (std::size_t i = 0; i < out.size(); ++i) {
-    out[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    out[i] = static_cast<std::int16_t>(getLe16(&bytes[2 * i]));
   }
   return out;
 }

@@ -29,6 +29,11 @@ std::vector<std::uint8_t> readFileBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string readFileText(const std::string& path) {
+  const auto bytes = readFileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
 void writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),

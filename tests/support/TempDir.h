@@ -24,6 +24,8 @@ class TempDir {
 };
 
 std::vector<std::uint8_t> readFileBytes(const std::string& path);
+// The file's contents as text; empty when it cannot be read.
+std::string readFileText(const std::string& path);
 void writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace qp::test

@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+
+#include "support/SignalGenerators.h"
+#include "support/TempDir.h"
+
+#include "common/LittleEndian.h"
 
 namespace qp::test {
 namespace {
 
 void append32(Bytes& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) {
-    out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  }
+  std::uint8_t field[4];
+  putLe32(field, v);
+  out.insert(out.end(), field, field + 4);
 }
 
 void appendId(Bytes& out, const char* id) {
@@ -71,6 +77,13 @@ Bytes listInfoChunk(const std::string& title) {
   const Bytes inam = chunk("INAM", text);
   body.insert(body.end(), inam.begin(), inam.end());
   return chunk("LIST", body);
+}
+
+std::string writeToneWav(const std::string& path, double seconds, std::uint32_t rate) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  const auto count = static_cast<std::size_t>(seconds * rate);
+  writeFileBytes(path, simpleWav(1, rate, 16, toBytes(sine(440, rate, count))));
+  return path;
 }
 
 }  // namespace qp::test

@@ -23,5 +23,8 @@ Bytes simpleWav(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits,
                 const Bytes& samples);
 // A LIST/INFO chunk as audio tools write it.
 Bytes listInfoChunk(const std::string& title);
+// Writes a plain mono 16-bit file of a 440 Hz tone at path, making its folders; returns the
+// path.
+std::string writeToneWav(const std::string& path, double seconds = 1.0, std::uint32_t rate = 8000);
 
 }  // namespace qp::test

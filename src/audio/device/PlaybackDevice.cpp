@@ -1,50 +1,21 @@
 #include "audio/device/PlaybackDevice.h"
 
-#include <new>
-
 #include "audio/device/BufferQueue.h"
 
 namespace qp {
 
-PlaybackDevice::PlaybackDevice(AudioBackend& backend) : backend_(backend) {}
+PlaybackDevice::PlaybackDevice(AudioBackend& backend) : SoundDevice(backend) {}
 
 PlaybackDevice::~PlaybackDevice() {
   close();
 }
 
-bool PlaybackDevice::check(int result) {
-  lastResult_ = result;
-  return result == 0;
-}
-
-bool PlaybackDevice::configure(const WaveFormat& format, std::uint32_t bufferSize) {
-  format_.copy(format);
-  bufferSize_ = bufferSize;
-  buffers_.clear();
-  try {
-    for (int i = 0; i < bufferCount_; ++i) {
-      buffers_.push_back(std::make_unique<AudioBuffer>(bufferSize_));
-    }
-  } catch (const std::bad_alloc&) {
-    // The ring stops at the buffer that could not be made.
-  }
-  return true;
-}
-
 bool PlaybackDevice::open(const WaveFormat& format) {
-  if (open_) {
-    return false;
-  }
-  if (!check(backend_.openOutput(format, event_, port_))) {
-    port_.reset();
-    return false;
-  }
-  open_ = true;
-  return true;
+  return openPort(&AudioBackend::openOutput, format, port_);
 }
 
 bool PlaybackDevice::resetEvent() {
-  event_.reset();
+  event().reset();
   return true;
 }
 
@@ -70,21 +41,14 @@ bool PlaybackDevice::reset() {
   return port_ && check(port_->reset());
 }
 
-AudioBuffer* PlaybackDevice::buffer(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= buffers_.size()) {
-    return nullptr;
-  }
-  return buffers_[static_cast<std::size_t>(index)].get();
-}
-
 void PlaybackDevice::close() {
-  for (auto& buffer : buffers_) {
+  for (auto& buffer : ring()) {
     unprepare(*buffer);
   }
-  if (open_) {
+  if (isOpen()) {
     port_->close();
     port_.reset();
-    open_ = false;
+    markClosed();
   }
 }
 

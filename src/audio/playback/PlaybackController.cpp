@@ -1,6 +1,7 @@
 #include "audio/playback/PlaybackController.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "audio/device/BufferSizing.h"
 #include "audio/playback/PlaybackWorker.h"
@@ -11,10 +12,17 @@
 namespace qp {
 
 PlaybackController::PlaybackController(AudioBackend& backend, UiServices& ui, AudioWindow& window)
-    : backend_(backend), ui_(ui), window_(window) {}
+    : backend_(backend),
+      ui_(ui),
+      window_(window),
+      sequence_(window, flags_,
+                [this](std::size_t note) {
+                  return startPlayback(window_.notePath(note), window_.noteDisplayName(note));
+                }),
+      poster_(ui) {}
 
 PlaybackController::~PlaybackController() {
-  *alive_ = false;
+  poster_.close();
   flags_.run.store(false);
   thread_.join();
 }
@@ -58,16 +66,11 @@ void PlaybackController::playSelected() {
     }
     return;
   }
-  severalSelected_ = true;
-  nextInSequence();
+  sequence_.playSelection();
 }
 
 void PlaybackController::playAll(bool scan) {
-  if (scan) {
-    scan_ = true;
-  }
-  severalSelected_ = false;
-  nextInSequence();
+  sequence_.playFolder(scan);
 }
 
 bool PlaybackController::startPlayback(const std::string& path, const std::string& displayName) {
@@ -76,7 +79,7 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   }
   playing_ = true;
   flags_.goToStart.store(false);
-  if (!flags_.inSequence.load()) {
+  if (!sequence_.active()) {
     flags_.paused.store(false);
     window_.setGraphPaused(false);
   }
@@ -105,8 +108,7 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   }
   device_->resetEvent();
   window_.skinEvent(kSkinPlayStart, 0);
-  const unsigned generation = ++generation_;
-  std::weak_ptr<bool> alive = alive_;
+  poster_.beginRun();
   PlaybackRun run;
   run.reader = reader_.get();
   run.device = device_.get();
@@ -115,14 +117,8 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   run.format = format;
   run.chunkBytes = chunk;
   run.selection = window_.graphSelection();
-  run.scan = scan_;
-  run.finished = [this, &ui = ui_, alive, generation] {
-    ui.postToUi([this, alive, generation] {
-      if (alive.lock() != nullptr) {
-        onFinished(generation);
-      }
-    });
-  };
+  run.scan = sequence_.scanning();
+  run.finished = poster_.reporterOfAnyRun([this](bool current) { onFinished(current); });
   flags_.run.store(true);
   thread_.start([run = std::move(run)]() mutable { PlaybackWorker(std::move(run)).run(); });
   return true;
@@ -148,17 +144,17 @@ void PlaybackController::stopPlayback(bool wait) {
   window_.skinEvent(kSkinPlayStop, 0);
   reader_.reset();
   device_.reset();
-  if (flags_.inSequence.load()) {
-    nextInSequence();
+  if (sequence_.active()) {
+    sequence_.next();
     return;
   }
-  scan_ = false;
+  sequence_.endScan();
   window_.refreshNoteDisplay();
   window_.playerStateChanged(false);
 }
 
-void PlaybackController::onFinished(unsigned generation) {
-  if (generation == generation_ && playing_) {
+void PlaybackController::onFinished(bool current) {
+  if (current && playing_) {
     stopPlayback(false);
   }
   if (playAgain_) {
@@ -168,7 +164,7 @@ void PlaybackController::onFinished(unsigned generation) {
 }
 
 void PlaybackController::stopControl() {
-  flags_.inSequence.store(false);
+  sequence_.stop();
   stopPlayback(true);
 }
 
@@ -180,72 +176,8 @@ void PlaybackController::skip() {
 }
 
 void PlaybackController::previous() {
-  stepBack_ = true;
+  sequence_.stepBack();
   skip();
-}
-
-std::size_t PlaybackController::sequenceLength() const {
-  return severalSelected_ ? sequenceList_.size() : window_.noteCount();
-}
-
-std::size_t PlaybackController::sequenceNote() const {
-  return severalSelected_ ? sequenceList_[sequencePosition_] : sequencePosition_;
-}
-
-void PlaybackController::nextInSequence() {
-  if (!flags_.inSequence.load()) {
-    stepBack_ = false;
-    flags_.paused.store(false);
-    window_.setGraphPaused(false);
-    if (severalSelected_) {
-      sequenceList_ = window_.selectedNotes();
-    }
-    sequencePosition_ = 0;
-    if (sequenceLength() == 0) {
-      return;
-    }
-    flags_.inSequence.store(true);
-    playedInPass_ = false;
-    window_.playerStateChanged(true);
-    playSequenceNote();
-    return;
-  }
-  if (stepBack_) {
-    stepBack_ = false;
-    sequencePosition_ = sequencePosition_ > 0 ? sequencePosition_ - 1 : 0;
-  } else {
-    ++sequencePosition_;
-  }
-  if (sequencePosition_ >= sequenceLength()) {
-    endSequence();
-    return;
-  }
-  playSequenceNote();
-}
-
-void PlaybackController::playSequenceNote() {
-  const std::size_t note = sequenceNote();
-  window_.selectOnly(note);
-  window_.refreshNoteDisplay();
-  if (startPlayback(window_.notePath(note), window_.noteDisplayName(note))) {
-    playedInPass_ = true;
-  }
-}
-
-void PlaybackController::endSequence() {
-  if (severalSelected_) {
-    window_.reselect(sequenceList_);
-  }
-  flags_.inSequence.store(false);
-  window_.playerStateChanged(false);
-  // A pass in which no note could be played is not repeated: that would loop forever.
-  if (flags_.continuous.load() && sequenceLength() > 0 && playedInPass_) {
-    nextInSequence();
-    return;
-  }
-  scan_ = false;
-  severalSelected_ = false;
-  window_.refreshNoteDisplay();
 }
 
 }  // namespace qp

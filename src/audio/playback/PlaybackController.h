@@ -1,15 +1,15 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "audio/device/AudioBackend.h"
+#include "audio/device/CurrentRunPoster.h"
 #include "audio/device/PlaybackDevice.h"
 #include "audio/device/WorkerThread.h"
 #include "audio/playback/PlaybackFlags.h"
+#include "audio/playback/PlaybackSequence.h"
 #include "audio/wave/WaveFileReader.h"
 #include "audio/window/AudioWindow.h"
 #include "common/UiServices.h"
@@ -46,7 +46,7 @@ class PlaybackController {
   void stopPlayback(bool wait);
   // The stop control: ends a running sequence too.
   void stopControl();
-  void nextInSequence();
+  void nextInSequence() { sequence_.next(); }
   // Lets the current note end at once (the sequence moves on); previous() goes back one note.
   void skip();
   void previous();
@@ -66,7 +66,7 @@ class PlaybackController {
 
   bool playing() const { return playing_; }
   bool inSequence() const { return flags_.inSequence.load(); }
-  bool scanning() const { return scan_; }
+  bool scanning() const { return sequence_.scanning(); }
   bool paused() const { return flags_.paused.load(); }
   int speed() const { return flags_.speed.load(); }
   const std::string& noteName() const { return noteName_; }
@@ -74,12 +74,9 @@ class PlaybackController {
   PlaybackFlags& flags() { return flags_; }
 
  private:
-  void onFinished(unsigned generation);
+  // A run's end, reported on the UI thread; current: no newer run has begun since.
+  void onFinished(bool current);
   void failStart(int messageId);
-  void playSequenceNote();
-  void endSequence();
-  std::size_t sequenceNote() const;
-  std::size_t sequenceLength() const;
 
   AudioBackend& backend_;
   UiServices& ui_;
@@ -92,14 +89,8 @@ class PlaybackController {
   std::string noteName_;
   bool playing_ = false;
   bool playAgain_ = false;
-  bool scan_ = false;
-  bool severalSelected_ = false;
-  bool stepBack_ = false;
-  bool playedInPass_ = false;  // a note of this pass of the sequence started
-  std::vector<std::size_t> sequenceList_;
-  std::size_t sequencePosition_ = 0;
-  unsigned generation_ = 0;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  PlaybackSequence sequence_;
+  CurrentRunPoster poster_;
 };
 
 }  // namespace qp

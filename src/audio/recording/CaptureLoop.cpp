@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/DiagnosticTrace.h"
+#include "common/LittleEndian.h"
 
 namespace qp {
 
@@ -68,7 +69,7 @@ void CaptureLoop::scanForSound(const AudioBuffer& buffer, std::uint32_t bytes) {
   }
   const std::uint8_t* data = buffer.data();
   for (std::uint32_t i = 0; i + 1 < bytes; i += 2) {
-    const auto sample = static_cast<std::int16_t>(data[i] | (data[i + 1] << 8));
+    const auto sample = static_cast<std::int16_t>(getLe16(data + i));
     if (sample >= CaptureRun::kSilenceThreshold) {
       flags_.allSilent.store(false);
       return;

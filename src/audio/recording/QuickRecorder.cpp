@@ -3,57 +3,41 @@
 #include <cstdio>
 
 #include "audio/device/BufferSizing.h"
-#include "audio/editing/NoteReplacement.h"
-#include "audio/wave/NoteMetrics.h"
-#include "common/DiagnosticTrace.h"
 #include "common/StringIds.h"
 #include "common/StringTable.h"
 
 namespace qp {
 
-QuickRecorder::QuickRecorder(AudioBackend& backend, UiServices& ui, QuickRecordWindow& window,
-                             SettingsStore& settings, RecordingDestination& filer,
-                             NoAudioDialog& noAudio, RecorderOptions options)
-    : backend_(backend),
-      ui_(ui),
+QuickRecorder::QuickRecorder(const RecorderServices& services, QuickRecordWindow& window,
+                             RecorderOptions options)
+    : ui_(services.ui),
       window_(window),
-      settings_(settings),
-      filer_(filer),
-      noAudio_(noAudio),
-      options_(std::move(options)) {}
-
-QuickRecorder::~QuickRecorder() {
-  *alive_ = false;
-  flags_.run.store(false);
-  thread_.join();
-}
+      settings_(services.settings),
+      session_(services,
+               {.buffers = BufferSizing::kQuickRecorderBuffers,
+                .bufferBytes = &BufferSizing::quickRecorderBufferBytes,
+                .stopWaitMs = 3000,
+                .lateStopTrace = "quick-record thread did not end within 3 s; waiting on"},
+               std::move(options)) {}
 
 bool QuickRecorder::startQuickRecording() {
-  if (recording_ || window_.mainWindowBusy()) {
+  if (session_.running() || window_.mainWindowBusy()) {
     return false;
   }
-  flags_.bytesCaptured.store(0);
-  flags_.allSilent.store(true);
-  flags_.paused.store(false);
-  recording_ = true;
+  session_.begin();
   lastNotePath_.clear();
-  sampleRate_ = NoteMetrics::qualitySampleRate(settings_.readNumber("Quality", 2));
+  sampleRate_ = session_.qualitySampleRate();
   const WaveFormat format = WaveFormat::pcm(1, sampleRate_, 16);
   const std::string folder = settings_.readText("DefFolder", "");
   notePath_ = window_.newNotePath();
-  writer_ = options_.makeWriter();
-  if (!writer_->open(notePath_, format)) {
+  if (!session_.openNote(notePath_, format)) {
     return fail(StringId::kCannotOpenNote);
   }
-  device_.reset();
-  device_ = std::make_unique<CaptureDevice>(backend_);
-  device_->setBufferCount(kBuffers);
-  device_->configure(format, BufferSizing::quickRecorderBufferBytes(sampleRate_));
-  if (!device_->open(format)) {
+  if (!session_.openDevice(format)) {
     return fail(StringId::kCannotOpenMicrophone);
   }
   // Read here rather than on the thread: the settings are the UI thread's.
-  flags_.silkvoiceOn.store(settings_.readNumber("Silkvoice", 1) != 0);
+  session_.takeSilkvoiceSetting();
   startThread(folder);
   return true;
 }
@@ -65,22 +49,8 @@ bool QuickRecorder::fail(int messageId) {
 }
 
 void QuickRecorder::startThread(const std::string& folder) {
-  const unsigned generation = ++generation_;
-  const std::weak_ptr<bool> alive = alive_;
-  const auto post = [&ui = ui_, this, alive, generation](void (QuickRecorder::*action)()) {
-    ui.postToUi([this, alive, generation, action] {
-      if (alive.lock() != nullptr && generation == generation_) {
-        (this->*action)();
-      }
-    });
-  };
   CaptureRun run;
-  run.device = device_.get();
-  run.writer = writer_.get();
-  run.filter = &filter_;
-  run.flags = &flags_;
   run.sampleRate = sampleRate_;
-  run.setLimits(options_);
   run.showQuickTime = [&window = window_, folder](int seconds) {
     char text[256];
     std::snprintf(text, sizeof text, "%s - %i:%02i", folder.c_str(), seconds / 60, seconds % 60);
@@ -89,28 +59,18 @@ void QuickRecorder::startThread(const std::string& folder) {
     window.refreshTrayIcon();
     return held;
   };
-  run.silenceAlert = [post] { post(&QuickRecorder::onSilenceAlert); };
-  run.endedItself = [post](CaptureEnd) { post(&QuickRecorder::stopQuickRecording); };
-  flags_.run.store(true);
-  thread_.start([run = std::move(run)]() mutable { CaptureLoop(std::move(run)).run(); });
+  session_.startThread(
+      std::move(run), [this] { onSilenceAlert(); }, [this] { stopQuickRecording(); });
 }
 
 void QuickRecorder::stopQuickRecording() {
-  if (!recording_) {
+  if (!session_.end()) {
     return;
   }
-  recording_ = false;
-  flags_.run.store(false);
-  if (thread_.exists() && !thread_.waitFor(kStopWaitMs)) {
-    diagnosticTrace("quick-record thread did not end within 3 s; waiting on");
-  }
-  thread_.join();
-  const bool failed = writer_ != nullptr && writer_->failed();
-  const bool full = writer_ != nullptr && writer_->dataBytes() >= options_.maxDataBytes;
-  if (writer_ != nullptr) {
-    writer_->close();
-  }
-  writer_.reset();
+  const CaptureSession::WriteProblem problem = session_.writeProblem();
+  const bool failed = problem == CaptureSession::WriteProblem::DiskFull;
+  const bool full = problem == CaptureSession::WriteProblem::NoteFull;
+  session_.closeWriter();
   window_.hidePopup();
   window_.restoreTrayIcon();
   if (failed || full) {
@@ -123,20 +83,13 @@ void QuickRecorder::finish() {
   if (notePath_.empty()) {
     return;
   }
-  if (flags_.bytesCaptured.load() < sampleRate_) {
-    NoteReplacement::removeWritten(notePath_);
-  } else if (flags_.allSilent.load() && settings_.readNumber("CheckForSilence", 1) != 0) {
-    NoteReplacement::removeWritten(notePath_);
-    suppressClick_ = true;
-    noAudio_.show();
-  } else {
-    lastNotePath_ = filer_.file(notePath_);
-  }
+  const bool keep = session_.flags().bytesCaptured.load() >= sampleRate_;
+  lastNotePath_ = session_.fileNote(notePath_, keep, [this] { suppressClick_ = true; });
   notePath_.clear();
 }
 
 void QuickRecorder::onSilenceAlert() {
-  if (settings_.readNumber("CheckForSilence", 1) != 0) {
+  if (session_.checkForSilence()) {
     stopQuickRecording();
   }
 }

@@ -1,52 +1,38 @@
 #include "audio/recording/RecordingController.h"
 
-#include <cstdio>
-
 #include "audio/device/BufferSizing.h"
-#include "audio/editing/NoteReplacement.h"
-#include "audio/wave/NoteMetrics.h"
-#include "common/DiagnosticTrace.h"
+#include "audio/editing/NoteEditor.h"
 #include "common/StringIds.h"
 #include "common/StringTable.h"
 
 namespace qp {
 
-RecordingController::RecordingController(AudioBackend& backend, UiServices& ui, AudioWindow& window,
-                                         SettingsStore& settings, RecordingDestination& filer,
-                                         NoAudioDialog& noAudio, RecorderOptions options)
-    : backend_(backend),
-      ui_(ui),
+RecordingController::RecordingController(const RecorderServices& services, AudioWindow& window,
+                                         RecorderOptions options)
+    : ui_(services.ui),
       window_(window),
-      settings_(settings),
-      filer_(filer),
-      noAudio_(noAudio),
-      options_(std::move(options)) {
+      session_(services,
+               {.buffers = BufferSizing::kMainRecorderBuffers,
+                .bufferBytes = &BufferSizing::mainRecorderBufferBytes,
+                .stopWaitMs = 5000,
+                .lateStopTrace = "recording thread did not end within 5 s; waiting on"},
+               std::move(options)) {
   applyPreferences();
 }
 
-RecordingController::~RecordingController() {
-  *alive_ = false;
-  flags_.run.store(false);
-  thread_.join();
-}
-
 void RecordingController::applyPreferences() {
-  sampleRate_ = NoteMetrics::qualitySampleRate(settings_.readNumber("Quality", 2));
+  sampleRate_ = session_.qualitySampleRate();
 }
 
 bool RecordingController::startRecording() {
-  if (recording_) {
+  if (session_.running()) {
     return false;
   }
-  flags_.bytesCaptured.store(0);
-  flags_.allSilent.store(true);
-  recording_ = true;
+  session_.begin();
   notePath_.clear();
   lastNotePath_.clear();
-  flags_.paused.store(false);
   window_.setGraphPaused(false);
-  flags_.silkvoiceOn.store(settings_.readNumber("Silkvoice", 1) != 0);
-  window_.showSilkvoice(flags_.silkvoiceOn.load());
+  window_.showSilkvoice(session_.takeSilkvoiceSetting());
   editing_ = editor_ != nullptr && editor_->editMode();
   recordRate_ = sampleRate_;
   if (editing_ && !editor_->openForRecording(recordRate_)) {
@@ -54,30 +40,20 @@ bool RecordingController::startRecording() {
     return false;
   }
   const WaveFormat format = WaveFormat::pcm(1, recordRate_, 16);
-  writer_.reset();
   notePath_ = editing_ ? editor_->newFilePath() : window_.newNotePath();
-  writer_ = options_.makeWriter();
-  if (!writer_->open(notePath_, format)) {
+  if (!session_.openNote(notePath_, format)) {
     return fail(StringId::kCannotOpenNote);
   }
-  if (!openDevice(format)) {
+  if (!session_.openDevice(format)) {
     return fail(StringId::kCannotOpenMicrophone);
   }
-  if (editing_ && !editor_->copyHead(*writer_)) {
+  if (editing_ && !editor_->copyHead(*session_.writer())) {
     return fail(StringId::kDiskFull);
   }
   window_.skinEvent(kSkinRecordStart, 0);
   window_.recorderStateChanged(true);
   startThread();
   return true;
-}
-
-bool RecordingController::openDevice(const WaveFormat& format) {
-  device_.reset();
-  device_ = std::make_unique<CaptureDevice>(backend_);
-  device_->setBufferCount(kBuffers);
-  device_->configure(format, BufferSizing::mainRecorderBufferBytes(format.nSamplesPerSec));
-  return device_->open(format);
 }
 
 bool RecordingController::fail(int messageId) {
@@ -87,39 +63,17 @@ bool RecordingController::fail(int messageId) {
 }
 
 void RecordingController::startThread() {
-  const unsigned generation = ++generation_;
-  const std::weak_ptr<bool> alive = alive_;
-  const auto post = [&ui = ui_, this, alive, generation](void (RecordingController::*action)()) {
-    ui.postToUi([this, alive, generation, action] {
-      if (alive.lock() != nullptr && generation == generation_) {
-        (this->*action)();
-      }
-    });
-  };
   CaptureRun run;
-  run.device = device_.get();
-  run.writer = writer_.get();
-  run.filter = &filter_;
-  run.flags = &flags_;
   run.window = &window_;
   run.sampleRate = recordRate_;
-  run.setLimits(options_);
-  run.silenceAlert = [post] { post(&RecordingController::onSilenceAlert); };
-  run.endedItself = [post](CaptureEnd) { post(&RecordingController::stopRecording); };
-  flags_.run.store(true);
-  thread_.start([run = std::move(run)]() mutable { CaptureLoop(std::move(run)).run(); });
+  session_.startThread(
+      std::move(run), [this] { onSilenceAlert(); }, [this] { stopRecording(); });
 }
 
 void RecordingController::stopRecording() {
-  if (!recording_) {
+  if (!session_.end()) {
     return;
   }
-  recording_ = false;
-  flags_.run.store(false);
-  if (thread_.exists() && !thread_.waitFor(kStopWaitMs)) {
-    diagnosticTrace("recording thread did not end within 5 s; waiting on");
-  }
-  thread_.join();
   if (stopPlayback_) {
     stopPlayback_();
   }
@@ -127,26 +81,23 @@ void RecordingController::stopRecording() {
   window_.recorderStateChanged(false);
   // Whether or not the recording is kept, the user learns why it stopped.
   reportWriteProblem();
-  const bool keep = flags_.bytesCaptured.load() > recordRate_;
+  const bool keep = session_.flags().bytesCaptured.load() > recordRate_;
   if (editing_) {
     finishEdit(keep);
     if (keep) {
       return;
     }
-  } else if (keep) {
-    finishNote();
   } else {
-    writer_.reset();
-    NoteReplacement::removeWritten(notePath_);
+    lastNotePath_ = session_.fileNote(notePath_, keep);
   }
   window_.refreshNoteList(lastNotePath_);
 }
 
 void RecordingController::reportWriteProblem() {
-  if (writer_ != nullptr && writer_->failed()) {
+  const CaptureSession::WriteProblem problem = session_.writeProblem();
+  if (problem == CaptureSession::WriteProblem::DiskFull) {
     ui_.showMessage(StringTable::active().text(StringId::kDiskFull));
-  } else if (writer_ != nullptr &&
-             (writer_->full() || writer_->dataBytes() >= options_.maxDataBytes)) {
+  } else if (problem == CaptureSession::WriteProblem::NoteFull) {
     ui_.showMessage(StringTable::active().text(StringId::kNoteFull));
   }
 }
@@ -155,36 +106,24 @@ void RecordingController::finishEdit(bool keep) {
   editing_ = false;
   if (!keep) {
     editor_->abandonEdit();
-    writer_.reset();
-    NoteReplacement::removeWritten(notePath_);
+    session_.fileNote(notePath_, false);
     return;
   }
-  editor_->completeEdit(*writer_);
-  writer_.reset();
+  editor_->completeEdit(*session_.writer());
+  session_.closeWriter();
   window_.refreshNoteDisplay();
-}
-
-void RecordingController::finishNote() {
-  writer_->close();
-  writer_.reset();
-  if (flags_.allSilent.load() && settings_.readNumber("CheckForSilence", 1) != 0) {
-    NoteReplacement::removeWritten(notePath_);
-    noAudio_.show();
-    return;
-  }
-  lastNotePath_ = filer_.file(notePath_);
 }
 
 void RecordingController::onSilenceAlert() {
   ++silenceAlerts_;
-  if (settings_.readNumber("CheckForSilence", 1) != 0) {
+  if (session_.checkForSilence()) {
     stopRecording();
   }
 }
 
 bool RecordingController::togglePause() {
-  const bool paused = !flags_.paused.load();
-  flags_.paused.store(paused);
+  const bool paused = !session_.flags().paused.load();
+  session_.flags().paused.store(paused);
   window_.setGraphPaused(paused);
   window_.showTimeText(paused ? StringTable::active().text(StringId::kPaused) : std::string());
   window_.skinEvent(kSkinPause, paused ? 1 : 0);
@@ -192,8 +131,8 @@ bool RecordingController::togglePause() {
 }
 
 bool RecordingController::toggleSilkvoice() {
-  const bool on = !flags_.silkvoiceOn.load();
-  flags_.silkvoiceOn.store(on);
+  const bool on = !session_.flags().silkvoiceOn.load();
+  session_.flags().silkvoiceOn.store(on);
   window_.showSilkvoice(on);
   return on;
 }

@@ -14,38 +14,21 @@
 #include "support/BufferCompare.h"
 #include "support/FailingOutputFile.h"
 #include "support/FakeAudioUi.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/UiTexts.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
+using test::join;
+using test::ramp;
 using test::sameSamples;
+using test::slice;
 
 constexpr std::uint32_t kRate = 8000;
-
-std::vector<std::int16_t> ramp(std::size_t count, int offset = 1) {
-  std::vector<std::int16_t> s(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    s[i] = static_cast<std::int16_t>(static_cast<int>(i % 20000) + offset);
-  }
-  return s;
-}
-
-std::vector<std::int16_t> part(const std::vector<std::int16_t>& s, std::size_t from,
-                               std::size_t to) {
-  return {s.begin() + static_cast<std::ptrdiff_t>(from),
-          s.begin() + static_cast<std::ptrdiff_t>(to)};
-}
-
-std::vector<std::int16_t> join(std::initializer_list<std::vector<std::int16_t>> parts) {
-  std::vector<std::int16_t> all;
-  for (const auto& p : parts) {
-    all.insert(all.end(), p.begin(), p.end());
-  }
-  return all;
-}
 
 class RecordingCompanions final : public CompanionMaker {
  public:
@@ -70,21 +53,13 @@ class NoteEditorTest : public testing::Test {
   }
   std::string writeNote(const std::string& name, const std::vector<std::int16_t>& samples,
                         std::uint16_t channels = 1, std::uint16_t bits = 16) {
-    const std::string path = dir_.file(name);
-    WaveFileWriter writer;
-    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(channels, kRate, bits)));
-    const auto bytes = test::toBytes(samples);
-    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    EXPECT_TRUE(writer.close());
-    return path;
+    return test::writeWavNote(dir_.file(name), WaveFormat::pcm(channels, kRate, bits), samples);
   }
   std::vector<std::int16_t> samplesOf(const std::string& path) {
-    WaveFileReader reader;
-    EXPECT_TRUE(reader.open(path));
-    std::vector<std::uint8_t> bytes(reader.dataSize());
-    reader.read(bytes.data(), reader.dataSize());
-    EXPECT_EQ(reader.format(), WaveFormat::pcm(1, kRate, 16));
-    return test::fromBytes(bytes);
+    WaveFormat format;
+    auto samples = test::readWavSamples(path, &format);
+    EXPECT_EQ(format, WaveFormat::pcm(1, kRate, 16));
+    return samples;
   }
   // The note is still at its path with its permissions and times, and nothing else is left.
   void expectKeptItsStatus() {
@@ -125,7 +100,7 @@ TEST_F(NoteEditorTest, EraseCutsTheSelectionAndKeepsNameTimesAndPermissions) {
   window_.selection = GraphSelection::range(0.25, 0.5);
   EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Erased);
   EXPECT_TRUE(ui_.questions.empty());  // Shift: no question
-  EXPECT_TRUE(sameSamples(join({part(note_, 0, kRate), part(note_, 2 * kRate, 4 * kRate)}),
+  EXPECT_TRUE(sameSamples(join({slice(note_, 0, kRate), slice(note_, 2 * kRate, 4 * kRate)}),
                           samplesOf(path_)));
   expectKeptItsStatus();
 }
@@ -159,7 +134,7 @@ TEST_F(NoteEditorTest, EraseBoundaries) {
     window_.selection = row.selection;
     ASSERT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Erased);
     EXPECT_TRUE(
-        sameSamples(join({part(note_, 0, row.keepHead), part(note_, row.resumeAt, note_.size())}),
+        sameSamples(join({slice(note_, 0, row.keepHead), slice(note_, row.resumeAt, note_.size())}),
                     samplesOf(path)))
         << row.selection.start << " " << row.selection.end;
   }
@@ -200,9 +175,9 @@ TEST_F(NoteEditorTest, InsertAppendAndReplaceThroughTheRecorderSide) {
   };
   const std::vector<Row> rows = {
       {0, GraphSelection::insertionPoint(0.5),
-       join({part(note_, 0, 2 * kRate), recorded, part(note_, 2 * kRate, 4 * kRate)})},
-      {0, GraphSelection::range(0.0, 0.25), join({recorded, part(note_, kRate, 4 * kRate)})},
-      {0, GraphSelection::range(0.75, 3.0), join({part(note_, 0, 3 * kRate), recorded})},
+       join({slice(note_, 0, 2 * kRate), recorded, slice(note_, 2 * kRate, 4 * kRate)})},
+      {0, GraphSelection::range(0.0, 0.25), join({recorded, slice(note_, kRate, 4 * kRate)})},
+      {0, GraphSelection::range(0.75, 3.0), join({slice(note_, 0, 3 * kRate), recorded})},
       {-1, GraphSelection::range(0.25, 0.5), join({note_, recorded})},
   };
   for (const Row& row : rows) {
@@ -265,35 +240,6 @@ TEST_F(NoteEditorTest, ADragFormatRemakesTheCompanionAfterAnEdit) {
   ASSERT_EQ(editor.eraseSelection(true), NoteEditor::EraseResult::Erased);
   EXPECT_EQ(companions.made, (std::vector<std::string>{path_ + "|" + dir_.file("Memo")}));
   EXPECT_EQ(window_.companions, (std::vector<std::string>{path_}));
-}
-
-TEST(NoteReplacementTest, AFailedReplacementKeepsTheOldNoteAndRemovesTheNewFile) {
-  test::TempDir dir;
-  const std::string fresh = dir.file("new.wav");
-  test::writeFileBytes(fresh, {1, 2, 3});
-  EXPECT_FALSE(NoteReplacement::replace(fresh, dir.file("missing.wav")));
-  EXPECT_FALSE(std::filesystem::exists(fresh));
-  // The old path is a directory: not a note to replace.
-  std::filesystem::create_directory(dir.file("folder.wav"));
-  test::writeFileBytes(fresh, {1, 2, 3});
-  EXPECT_FALSE(NoteReplacement::replace(fresh, dir.file("folder.wav")));
-  EXPECT_FALSE(std::filesystem::exists(fresh));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.wav")));
-}
-
-TEST(NoteReplacementTest, OnlyRegularFilesAreRemovedAsDiscardedRecordings) {
-  test::TempDir dir;
-  const std::string fifo = dir.file("pipe.wav");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(NoteReplacement::removeWritten(fifo));
-  EXPECT_TRUE(std::filesystem::exists(fifo));
-  const std::string target = dir.file("target.wav");
-  test::writeFileBytes(target, {1});
-  std::filesystem::create_symlink(target, dir.file("link.wav"));
-  EXPECT_FALSE(NoteReplacement::removeWritten(dir.file("link.wav")));
-  EXPECT_TRUE(std::filesystem::exists(target));
-  EXPECT_TRUE(NoteReplacement::removeWritten(target));
-  EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 }  // namespace

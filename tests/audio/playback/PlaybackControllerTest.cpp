@@ -4,59 +4,38 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <pthread.h>
 
-#include "audio/wave/WaveFileWriter.h"
+#include <atomic>
+#include <cstdio>
+#include <functional>
+
 #include "support/BufferCompare.h"
 #include "support/FakeAudioUi.h"
 #include "support/MemoryAudioBackend.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
 using test::fromBytes;
+using test::join;
+using test::ramp;
 using test::sameSamples;
+using test::slice;
 
 constexpr std::uint32_t kRate = 8000;
 constexpr std::size_t kChunkSamples = 400;      // mono at 8000 Hz
 constexpr std::size_t kPrimeSamples = 4 * 400;  // four buffers of silence
 
-// Distinct, non-zero samples so that any misplaced byte shows.
-std::vector<std::int16_t> ramp(std::size_t count, int offset = 1) {
-  std::vector<std::int16_t> s(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    s[i] = static_cast<std::int16_t>(static_cast<int>(i % 20000) + offset);
-  }
-  return s;
-}
-
-std::vector<std::int16_t> slice(const std::vector<std::int16_t>& s, std::size_t from,
-                                std::size_t to) {
-  return {s.begin() + static_cast<std::ptrdiff_t>(from),
-          s.begin() + static_cast<std::ptrdiff_t>(std::min(to, s.size()))};
-}
-
-std::vector<std::int16_t> join(std::initializer_list<std::vector<std::int16_t>> parts) {
-  std::vector<std::int16_t> all;
-  for (const auto& p : parts) {
-    all.insert(all.end(), p.begin(), p.end());
-  }
-  return all;
-}
-
 class PlaybackControllerTest : public testing::Test {
  protected:
   std::string writeNote(const std::string& name, const std::vector<std::int16_t>& samples,
                         std::uint16_t channels = 1, std::uint16_t bits = 16) {
-    const std::string path = dir_.file(name);
-    WaveFileWriter writer;
-    EXPECT_TRUE(writer.open(path, WaveFormat::pcm(channels, kRate, bits)));
-    const auto bytes = test::toBytes(samples);
-    writer.write(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    EXPECT_TRUE(writer.close());
-    return path;
+    return test::writeWavNote(dir_.file(name), WaveFormat::pcm(channels, kRate, bits), samples);
   }
   // Plays one note to its end; returns what reached the sink after the priming silence.
   std::vector<std::int16_t> playToEnd(const std::string& path) {
@@ -361,6 +340,45 @@ TEST_F(PlaybackControllerTest, ContinuousSequenceOfUnplayableNotesDoesNotLoopFor
   controller_.playAll(false);
   EXPECT_FALSE(controller_.inSequence());
   EXPECT_EQ(ui_.messages.size(), 1u);
+}
+
+// Runs body on a thread whose stack holds stackBytes, as a UI thread with little stack to
+// spare would.
+void runOnSmallStack(std::size_t stackBytes, const std::function<void()>& body) {
+  pthread_attr_t attributes;
+  ASSERT_EQ(pthread_attr_init(&attributes), 0);
+  ASSERT_EQ(pthread_attr_setstacksize(&attributes, stackBytes), 0);
+  pthread_t thread;
+  const auto start = [](void* argument) -> void* {
+    (*static_cast<const std::function<void()>*>(argument))();
+    return nullptr;
+  };
+  ASSERT_EQ(pthread_create(&thread, &attributes, start, const_cast<std::function<void()>*>(&body)),
+            0);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attributes);
+}
+
+TEST_F(PlaybackControllerTest, AFolderOfThousandsOfUnreadableNotesEndsCleanlyOnASmallStack) {
+  constexpr std::size_t kNotes = 5000;
+  for (std::size_t i = 0; i < kNotes; ++i) {
+    const std::string path = dir_.file("broken" + std::to_string(i) + ".wav");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("not a wave file", file);
+    std::fclose(file);
+    window_.notes.push_back(path);
+  }
+  // Each unreadable note used to cost a handful of nested calls; 5,000 of them overflowed
+  // this stack.
+  runOnSmallStack(256 * 1024, [&] { controller_.playAll(false); });
+  EXPECT_FALSE(controller_.inSequence());
+  EXPECT_FALSE(controller_.playing());
+  ASSERT_EQ(window_.played.size(), kNotes);
+  EXPECT_EQ(window_.played.back(), kNotes - 1);
+  EXPECT_EQ(ui_.messages, std::vector<std::string>(kNotes, "Unable to open the note file."));
+  EXPECT_EQ(window_.playerStates, (std::vector<bool>{true, false}));
+  EXPECT_EQ(backend_.state().outputOpens, 0);
 }
 
 TEST_F(PlaybackControllerTest, PlayWhilePlayingStopsAndStartsTheSelectionAfresh) {

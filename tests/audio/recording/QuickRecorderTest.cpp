@@ -19,15 +19,6 @@ namespace {
 
 constexpr std::uint32_t kRate = 8000;
 
-class FakeFiler final : public RecordingDestination {
- public:
-  std::string file(const std::string& path) override {
-    filed.push_back(path);
-    return path;
-  }
-  std::vector<std::string> filed;
-};
-
 class FakeTray final : public QuickRecordWindow {
  public:
   explicit FakeTray(std::string folder) : folder_(std::move(folder)) {}
@@ -80,11 +71,11 @@ class QuickRecorderTest : public testing::Test {
   test::FakeUiServices ui_;
   FakeTray tray_{dir_.path().string()};
   MemorySettingsStore settings_;
-  FakeFiler filer_;
+  test::FakeFiler filer_;
   test::FakeProcessLauncher launcher_;
   NoAudioDialog noAudio_{ui_, settings_, launcher_, MicrophoneWizardSources{}};
   RecorderOptions options_ = fastOptions();
-  QuickRecorder recorder_{backend_, ui_, tray_, settings_, filer_, noAudio_, options_};
+  QuickRecorder recorder_{{backend_, ui_, settings_, filer_, noAudio_}, tray_, options_};
 };
 
 TEST_F(QuickRecorderTest, RecordsWhileAButtonIsHeldWithTheFolderAndTimeInThePopup) {

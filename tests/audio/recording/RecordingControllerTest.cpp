@@ -1,6 +1,5 @@
 // The main window's recorder over the in-memory sound system: what reaches the note, the
-// silence alert, pause, the half-second minimum, time-outs, a full disk, edit mode, and the
-// no-audio dialog with its wizard.
+// silence alert, pause, the half-second minimum, time-outs, a full disk, and edit mode.
 #include "audio/recording/RecordingController.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +7,7 @@
 
 #include <filesystem>
 
+#include "audio/editing/NoteEditor.h"
 #include "audio/wave/WaveFileReader.h"
 #include "common/MemorySettingsStore.h"
 #include "common/StringIds.h"
@@ -16,48 +16,23 @@
 #include "support/FakeAudioUi.h"
 #include "support/FakeProcessLauncher.h"
 #include "support/MemoryAudioBackend.h"
+#include "support/SampleRamps.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/UiTexts.h"
+#include "support/WavFiles.h"
 
 namespace qp {
 namespace {
 
+using test::FakeFiler;
+using test::quietRamp;
+using test::readWavSamples;
 using test::sameSamples;
+using test::slice;
 
 constexpr std::uint32_t kRate = 8000;  // Quality 0
 constexpr std::size_t kBufferSamples = 200;
-
-class FakeFiler final : public RecordingDestination {
- public:
-  std::string file(const std::string& path) override {
-    filed.push_back(path);
-    return path;
-  }
-  std::vector<std::string> filed;
-};
-
-std::vector<std::int16_t> quietRamp(std::size_t count) {
-  std::vector<std::int16_t> s(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    s[i] = static_cast<std::int16_t>(1 + i % 4000);
-  }
-  return s;
-}
-
-std::vector<std::int16_t> part(const std::vector<std::int16_t>& s, std::size_t from,
-                               std::size_t to) {
-  return {s.begin() + static_cast<std::ptrdiff_t>(from),
-          s.begin() + static_cast<std::ptrdiff_t>(std::min(to, s.size()))};
-}
-
-std::vector<std::int16_t> samplesOf(const std::string& path) {
-  WaveFileReader reader;
-  EXPECT_TRUE(reader.open(path)) << path;
-  std::vector<std::uint8_t> bytes(reader.dataSize());
-  reader.read(bytes.data(), reader.dataSize());
-  return test::fromBytes(bytes);
-}
 
 class RecordingControllerTest : public testing::Test {
  protected:
@@ -68,8 +43,8 @@ class RecordingControllerTest : public testing::Test {
   }
   RecordingController& controller() {
     if (!controller_) {
-      controller_ = std::make_unique<RecordingController>(backend_, ui_, window_, settings_, filer_,
-                                                          noAudio_, options_);
+      controller_ = std::make_unique<RecordingController>(
+          RecorderServices{backend_, ui_, settings_, filer_, noAudio_}, window_, options_);
     }
     return *controller_;
   }
@@ -120,9 +95,9 @@ TEST_F(RecordingControllerTest, RecordsTheMicrophoneIntoANewNoteAndFilesIt) {
   WaveFileReader reader;
   ASSERT_TRUE(reader.open(filer_.filed[0]));
   EXPECT_EQ(reader.format(), WaveFormat::pcm(1, kRate, 16));
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   ASSERT_GE(got.size(), 2 * kRate);
-  EXPECT_TRUE(sameSamples(part(source, 0, got.size()), part(got, 0, source.size())));
+  EXPECT_TRUE(sameSamples(slice(source, 0, got.size()), slice(got, 0, source.size())));
   const auto times = window_.times();
   ASSERT_GE(times.size(), 3u);
   EXPECT_EQ(times[0], 0);
@@ -144,9 +119,9 @@ TEST_F(RecordingControllerTest, SilkvoiceFromTheSettingsChangesWhatIsWritten) {
   recordFor(2);
   EXPECT_TRUE(controller().silkvoiceOn());
   ASSERT_EQ(filer_.filed.size(), 1u);
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   ASSERT_GE(got.size(), kRate);
-  EXPECT_FALSE(sameSamples(part(source, 0, kRate), part(got, 0, kRate)));
+  EXPECT_FALSE(sameSamples(slice(source, 0, kRate), slice(got, 0, kRate)));
   // The indicator flips the switch of the running recording only.
   EXPECT_FALSE(controller().toggleSilkvoice());
   EXPECT_EQ(settings_.readNumber("Silkvoice", 9), 1);
@@ -219,14 +194,14 @@ TEST_F(RecordingControllerTest, OnlyPositiveSamplesAtTheThresholdCountEvenWhileP
   ASSERT_TRUE(ui_.runUntil([&] { return reached.load(); }));
   controller().stopRecording();
   ASSERT_EQ(filer_.filed.size(), 1u);
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   // Nothing of the paused buffers was written, and the clock stood still meanwhile: the
   // time display showed 2 only once 16000 samples had been written.
   const std::size_t paused = 3 * kBufferSamples;
   ASSERT_GE(got.size(), 2 * kRate);
-  EXPECT_TRUE(sameSamples(part(source, 0, kRate), part(got, 0, kRate)));
+  EXPECT_TRUE(sameSamples(slice(source, 0, kRate), slice(got, 0, kRate)));
   EXPECT_TRUE(
-      sameSamples(part(source, kRate + paused, 2 * kRate + paused), part(got, kRate, 2 * kRate)));
+      sameSamples(slice(source, kRate + paused, 2 * kRate + paused), slice(got, kRate, 2 * kRate)));
   EXPECT_GE(controller().bytesCaptured(), 2 * got.size() + 2 * paused);
   const auto times = window_.times();
   EXPECT_EQ(std::count(times.begin() + static_cast<std::ptrdiff_t>(firstTimes), times.end(), 1), 1);
@@ -245,7 +220,7 @@ TEST_F(RecordingControllerTest, HalfASecondIsDiscardedAndThreeTimeOutsEndTheReco
   recordUntilItEnds();
   EXPECT_EQ(controller().bytesCaptured(), kRate + 2 * kBufferSamples);
   ASSERT_EQ(filer_.filed.size(), 1u);
-  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), kRate / 2 + kBufferSamples);
+  EXPECT_EQ(readWavSamples(filer_.filed[0]).size(), kRate / 2 + kBufferSamples);
   EXPECT_TRUE(ui_.messages.empty());
 }
 
@@ -258,9 +233,9 @@ TEST_F(RecordingControllerTest, AFullDiskStopsTheRecordingWithAMessageAndKeepsAV
   recordUntilItEnds();
   EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kDiskFull)}));
   ASSERT_EQ(filer_.filed.size(), 1u);
-  const auto got = samplesOf(filer_.filed[0]);
+  const auto got = readWavSamples(filer_.filed[0]);
   EXPECT_EQ(got.size(), 15000u);
-  EXPECT_TRUE(sameSamples(part(source, 0, 15000), got));
+  EXPECT_TRUE(sameSamples(slice(source, 0, 15000), got));
 }
 
 TEST_F(RecordingControllerTest, AWriteFailureInTheFirstHalfSecondIsStillReported) {
@@ -280,7 +255,7 @@ TEST_F(RecordingControllerTest, TheRecordingStopsCleanlyAtTheLargestNote) {
   recordUntilItEnds();
   EXPECT_EQ(ui_.messages, (std::vector<std::string>{test::uiText(StringId::kNoteFull)}));
   ASSERT_EQ(filer_.filed.size(), 1u);
-  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), 12500u);
+  EXPECT_EQ(readWavSamples(filer_.filed[0]).size(), 12500u);
 }
 
 TEST_F(RecordingControllerTest, AGivenLengthEndsTheRecordingQuietlyWithExactlyThatLength) {
@@ -289,7 +264,7 @@ TEST_F(RecordingControllerTest, AGivenLengthEndsTheRecordingQuietlyWithExactlyTh
   recordUntilItEnds();
   EXPECT_TRUE(ui_.messages.empty());
   ASSERT_EQ(filer_.filed.size(), 1u);
-  EXPECT_EQ(samplesOf(filer_.filed[0]).size(), kRate + 123);
+  EXPECT_EQ(readWavSamples(filer_.filed[0]).size(), kRate + 123);
 }
 
 TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
@@ -301,7 +276,7 @@ TEST_F(RecordingControllerTest, RefusedMicrophoneOrFileLeavesNothingBehind) {
   EXPECT_EQ(filesInFolder(), 0u);
   backend_.setRefuseOpen(0);
   test::FakeAudioWindow nowhere(dir_.file("missing-folder"));
-  RecordingController other(backend_, ui_, nowhere, settings_, filer_, noAudio_, options_);
+  RecordingController other({backend_, ui_, settings_, filer_, noAudio_}, nowhere, options_);
   EXPECT_FALSE(other.startRecording());
   EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kCannotOpenNote));
   EXPECT_TRUE(filer_.filed.empty());
@@ -352,10 +327,10 @@ TEST_F(EditRecordingTest, InsertRecordsAtTheNotesOwnRateBetweenHeadAndTail) {
   EXPECT_EQ(backend_.state().lastFormat, WaveFormat::pcm(1, 11025, 16));
   ASSERT_TRUE(ui_.runUntil([&] { return !controller().recording(); }));
   // Half of 44100 bytes is 22050, cut to a whole 4-byte step: 11024 samples.
-  std::vector<std::int16_t> expected = part(note_, 0, 11024);
+  std::vector<std::int16_t> expected = slice(note_, 0, 11024);
   expected.insert(expected.end(), recorded.begin(), recorded.end());
   expected.insert(expected.end(), note_.begin() + 11024, note_.end());
-  EXPECT_TRUE(sameSamples(expected, samplesOf(notePath_)));
+  EXPECT_TRUE(sameSamples(expected, readWavSamples(notePath_)));
   EXPECT_TRUE(filer_.filed.empty());  // an edit is not a new note
   EXPECT_EQ(filesInFolder(), 1u);
   struct stat st {};
@@ -370,10 +345,10 @@ TEST_F(EditRecordingTest, AppendAddsToTheEndAndATooShortRecordingChangesNothing)
   ASSERT_TRUE(ui_.runUntil([&] { return !controller().recording(); }));
   std::vector<std::int16_t> expected = note_;
   expected.insert(expected.end(), recorded.begin(), recorded.end());
-  EXPECT_TRUE(sameSamples(expected, samplesOf(notePath_)));
+  EXPECT_TRUE(sameSamples(expected, readWavSamples(notePath_)));
 
   const auto before = test::readFileBytes(notePath_);
-  setSource(part(recorded, 0, 18 * 300), true);  // 10800 bytes: not more than half a second
+  setSource(slice(recorded, 0, 18 * 300), true);  // 10800 bytes: not more than half a second
   ASSERT_TRUE(editor_.appendRecording());
   ASSERT_TRUE(ui_.runUntil([&] { return !controller().recording(); }));
   EXPECT_EQ(test::readFileBytes(notePath_), before);
@@ -391,7 +366,7 @@ TEST_F(EditRecordingTest, NoSecondRecordingAndNoEraseWhileAnInsertRecords) {
   EXPECT_TRUE(controller().recording());
   ASSERT_TRUE(ui_.runUntil([&] { return controller().bytesCaptured() > 22050; }));
   controller().stopRecording();
-  EXPECT_GT(samplesOf(notePath_).size(), note_.size());
+  EXPECT_GT(readWavSamples(notePath_).size(), note_.size());
 }
 
 TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
@@ -405,79 +380,6 @@ TEST_F(EditRecordingTest, AStereoNoteRefusesTheRecording) {
   EXPECT_FALSE(controller().recording());
   EXPECT_EQ(backend_.state().inputOpens, 0);
   EXPECT_EQ(filesInFolder(), 2u);
-}
-
-TEST(NoAudioDialogTest, AWizardAddsHelpAndTheCheckBoxTurnsTheCheckOff) {
-  test::TempDir dir;
-  const std::string wizard = dir.file("wizard");
-  test::writeFileBytes(wizard, {'#', '!', '/', 'b', 'i', 'n', '/', 's', 'h', '\n'});
-  ASSERT_EQ(::chmod(wizard.c_str(), 0755), 0);
-  MemorySettingsStore makerWizard;
-  makerWizard.writeText("FilePath", wizard);
-  MemorySettingsStore settings;
-  test::FakeUiServices ui;
-  ui.noAudioChoice = {true, true};
-  test::FakeProcessLauncher launcher;
-  NoAudioDialog dialog(ui, settings, launcher, {&makerWizard, nullptr, "", ""});
-  dialog.show();
-  EXPECT_EQ(ui.noAudioTexts, (std::vector<std::string>{test::uiText(StringId::kNoAudio)}));
-  EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{true}));
-  using Call = test::FakeProcessLauncher::Call;
-  EXPECT_EQ(launcher.calls, (std::vector<Call>{{false, wizard, {}}}));  // started, not waited for
-  EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 0);
-}
-
-TEST(NoAudioDialogTest, NothingStartsWithoutAWizardOrWithoutHelp) {
-  test::TempDir dir;
-  const std::string wizard = dir.file("wizard");
-  test::writeFileBytes(wizard, {'#', '!'});
-  ASSERT_EQ(::chmod(wizard.c_str(), 0755), 0);
-  struct Row {
-    bool installed;
-    bool help;
-  };
-  for (const Row row : {Row{false, true}, Row{true, false}}) {
-    MemorySettingsStore makerWizard;
-    makerWizard.writeText("FilePath", row.installed ? wizard : dir.file("missing"));
-    MemorySettingsStore settings;
-    test::FakeUiServices ui;
-    ui.noAudioChoice = {false, row.help};
-    test::FakeProcessLauncher launcher;
-    NoAudioDialog dialog(ui, settings, launcher, {&makerWizard, nullptr, "", ""});
-    dialog.show();
-    EXPECT_TRUE(launcher.calls.empty()) << row.installed;
-    EXPECT_EQ(ui.noAudioHelp, (std::vector<bool>{row.installed}));
-    // Without a wizard the text ends before its line about the Help button.
-    const std::string full = test::uiText(StringId::kNoAudio);
-    EXPECT_EQ(ui.noAudioTexts,
-              (std::vector<std::string>{row.installed ? full : full.substr(0, full.find('\n'))}));
-    EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 1);
-  }
-}
-
-TEST(NoAudioDialogTest, WizardSearchOrder) {
-  test::TempDir dir;
-  const auto program = [&](const std::string& name, bool executable = true) {
-    const std::string path = dir.file(name);
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    test::writeFileBytes(path, {'#', '!'});
-    ::chmod(path.c_str(), executable ? 0755 : 0644);
-    return path;
-  };
-  MemorySettingsStore soundCard;
-  const std::string path = dir.file("bin") + ":" + dir.file("usr/bin");
-  MicrophoneWizardSources sources{nullptr, &soundCard, dir.file("prog"), path};
-  EXPECT_EQ(MicrophoneWizard::find(sources), "");
-  const std::string desktop = program("usr/bin/pavucontrol");
-  EXPECT_EQ(MicrophoneWizard::find(sources), desktop);
-  program("bin/SMax4Wiz", false);  // not executable: not installed
-  EXPECT_EQ(MicrophoneWizard::find(sources), desktop);
-  soundCard.writeText("FilePath", program("cards/SMax4Wiz"));
-  EXPECT_EQ(MicrophoneWizard::find(sources), dir.file("cards/SMax4Wiz"));
-  const std::string own = program("prog/TolvaneWizard");
-  EXPECT_EQ(MicrophoneWizard::find(sources), own);
-  const std::string onPath = program("usr/bin/TolvaneWizard");
-  EXPECT_EQ(MicrophoneWizard::find(sources), onPath);
 }
 
 }  // namespace

@@ -18,19 +18,9 @@
 namespace qp {
 namespace {
 
+using test::probeField;
 using test::runCommand;
 using test::shellQuote;
-
-// "key=value" of one ffprobe field of the first audio stream, or of the format.
-std::string probe(const std::string& path, const std::string& field) {
-  const auto r = runCommand("ffprobe -v error -select_streams a:0 -show_entries " + field +
-                            " -of default=noprint_wrappers=1:nokey=1 " + shellQuote(path));
-  std::string out = r.out;
-  while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) {
-    out.pop_back();
-  }
-  return out;
-}
 
 // Samples per channel ffmpeg decodes from the file.
 double decodedFrames(const std::string& path, const test::TempDir& dir) {
@@ -69,10 +59,10 @@ TEST_F(LameBladeLibraryTest, MonoNarrowbandNoteBecomesA32KbitMonoMp3OfTheSameLen
   const std::size_t samples = 3 * 8000 + 123;
   ASSERT_TRUE(encoder.encode(note(samples), target_));
 
-  EXPECT_EQ(probe(target_, "stream=codec_name"), "mp3");
-  EXPECT_EQ(probe(target_, "stream=channels"), "1");
-  EXPECT_EQ(probe(target_, "stream=sample_rate"), "8000");
-  EXPECT_EQ(probe(target_, "stream=bit_rate"), "32000");
+  EXPECT_EQ(probeField(target_, "stream=codec_name"), "mp3");
+  EXPECT_EQ(probeField(target_, "stream=channels"), "1");
+  EXPECT_EQ(probeField(target_, "stream=sample_rate"), "8000");
+  EXPECT_EQ(probeField(target_, "stream=bit_rate"), "32000");
   // The information tag trims the encoder delay and padding: within one frame (576 samples).
   EXPECT_NEAR(decodedFrames(target_, dir_), static_cast<double>(samples), 576);
   const auto bytes = test::readFileBytes(target_);
@@ -90,9 +80,9 @@ TEST_F(LameBladeLibraryTest, StereoNoteIsJointStereo) {
   test::writeFileBytes(path, test::simpleWav(2, 22050, 16, test::toBytes(frames)));
   CMp3Encoder encoder(std::move(library_));
   ASSERT_TRUE(encoder.encode(path, target_));
-  EXPECT_EQ(probe(target_, "stream=channels"), "2");
+  EXPECT_EQ(probeField(target_, "stream=channels"), "2");
   // At 32 kbit/s the encoder may lower the sample rate; the length stays.
-  const double rate = std::atof(probe(target_, "stream=sample_rate").c_str());
+  const double rate = std::atof(probeField(target_, "stream=sample_rate").c_str());
   ASSERT_GT(rate, 0.0);
   EXPECT_NEAR(decodedFrames(target_, dir_) / 2 / rate, 1.0, 0.1);
 }

@@ -2,27 +2,16 @@
 // a WMA made by the ffmpeg program decodes, a non-media file fails.
 #include <gtest/gtest.h>
 
-#include "audio/wave/WaveFileReader.h"
 #include "export/WmaProfiles.h"
 #include "platform/FfmpegWmaTranscoder.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
+#include "support/WavFiles.h"
 #include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
-
-std::vector<std::int16_t> readSamples(const std::string& path, WaveFormat& format) {
-  WaveFileReader reader;
-  if (!reader.open(path)) {
-    return {};
-  }
-  format = reader.format();
-  std::vector<std::uint8_t> bytes(reader.dataSize());
-  bytes.resize(reader.read(bytes.data(), reader.dataSize()));
-  return test::fromBytes(bytes);
-}
 
 class FfmpegWmaTranscoderTest : public testing::Test {
  protected:
@@ -40,7 +29,7 @@ TEST_F(FfmpegWmaTranscoderTest, RoundTripKeepsLengthAndTone) {
     ASSERT_TRUE(transcoder_.wavToWma(wav, dir_.file("mid.wma"), WmaProfiles::kSpeechBitRate));
     ASSERT_TRUE(transcoder_.wmaToWav(dir_.file("mid.wma"), dir_.file("out.wav")));
     WaveFormat format;
-    const auto out = readSamples(dir_.file("out.wav"), format);
+    const auto out = test::readWavSamples(dir_.file("out.wav"), &format);
     EXPECT_EQ(format, WaveFormat::pcm(1, rate, 16)) << rate;
     EXPECT_NEAR(static_cast<double>(out.size()) / rate, static_cast<double>(count) / rate, 0.1)
         << rate;
@@ -73,7 +62,7 @@ TEST_F(FfmpegWmaTranscoderTest, DecodesAStereoWmaMadeByTheFfmpegProgram) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   ASSERT_TRUE(transcoder_.wmaToWav(wma, dir_.file("made.wav")));
   WaveFormat format;
-  const auto out = readSamples(dir_.file("made.wav"), format);
+  const auto out = test::readWavSamples(dir_.file("made.wav"), &format);
   EXPECT_EQ(format, WaveFormat::pcm(2, 44100, 16));
   EXPECT_NEAR(static_cast<double>(out.size()) / 2 / 44100, 1.5, 0.1);
 }

@@ -1,4 +1,4 @@
-#include "dsp/DspTestSignals.h"
+#include "support/DspTestSignals.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,21 @@
 #include <filesystem>
 #include <numbers>
 
+#include <gtest/gtest.h>
+
 #include "audio/wave/WaveFileWriter.h"
 #include "audio/wave/WaveFormat.h"
+#include "dsp/DspTrace.h"
 
 namespace qp::test {
+namespace {
+
+std::vector<std::string>& traced() {
+  static std::vector<std::string> messages;
+  return messages;
+}
+
+}  // namespace
 
 std::vector<float> floatSine(double frequencyHz, double sampleRate, std::size_t count,
                              double amplitude, double phase) {
@@ -68,6 +79,41 @@ std::string writeFailureWavs(const std::string& name, const std::vector<std::int
   write("-in.wav", in);
   write("-out.wav", out);
   return dir.string();
+}
+
+void writeWavsIfFailed(const std::string& name, const std::vector<std::int16_t>& in,
+                       const std::vector<std::int16_t>& out, std::uint32_t rate) {
+  if (testing::Test::HasFailure()) {
+    ADD_FAILURE() << name << " written to " << writeFailureWavs(name, in, out, rate);
+  }
+}
+
+std::vector<std::int16_t> runInBlocks(
+    const std::vector<std::int16_t>& in, const std::vector<int>& blocks,
+    const std::function<std::vector<std::int16_t>(const std::int16_t* samples, int count)>&
+        process) {
+  std::vector<std::int16_t> out;
+  std::size_t at = 0;
+  for (std::size_t b = 0; at < in.size(); b = std::min(b + 1, blocks.size() - 1)) {
+    const int count = static_cast<int>(std::min<std::size_t>(blocks[b], in.size() - at));
+    const std::vector<std::int16_t> made = process(in.data() + at, count);
+    out.insert(out.end(), made.begin(), made.end());
+    at += static_cast<std::size_t>(count);
+  }
+  return out;
+}
+
+DspTraceCapture::DspTraceCapture() {
+  traced().clear();
+  dsp::setTraceHook([](const char* message) { traced().emplace_back(message); });
+}
+
+DspTraceCapture::~DspTraceCapture() {
+  dsp::setTraceHook(nullptr);
+}
+
+const std::vector<std::string>& DspTraceCapture::messages() const {
+  return traced();
 }
 
 }  // namespace qp::test
