@@ -32,6 +32,11 @@ int checkNote(const std::string& path) {
       reader.format().nChannels > 2) {
     return userError("Only 16-bit wave files can be played.");
   }
+  if (!reader.format().isNote()) {
+    reader.refuseFormat();
+    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
+    return kExitUserError;
+  }
   return kExitOk;
 }
 

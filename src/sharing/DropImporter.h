@@ -10,8 +10,9 @@
 
 namespace qp {
 
-// Files dropped on a folder (or named to `import`) become notes of that folder: wave files are
-// copied, WMA files converted to wave files, both keeping the source's modification time.
+// Files dropped on a folder (or named to `import`) become notes of that folder: wave files that
+// open as notes are copied, WMA files converted to wave files, both keeping the source's
+// modification time.
 // Conversions block the caller. Not thread-safe.
 class DropImporter {
  public:

@@ -93,6 +93,11 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
     failStart(StringId::kOnly16BitPlayback);
     return false;
   }
+  if (!reader_->format().isNote()) {
+    reader_->refuseFormat();
+    failStart(StringId::kCannotOpenNote);
+    return false;
+  }
   noteName_ = displayName;
   const WaveFormat format =
       WaveFormat::pcm(reader_->format().nChannels, reader_->format().nSamplesPerSec, 16);
