@@ -59,7 +59,7 @@ int record(const std::string& command, SettingsStore& settings, CliUiServices& u
   CliRecording recording{settings, filer, ui, window, options.seconds, &editor};
   std::string filed;
   recording.run(filed, command);
-  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && !recording.microphoneLost ? kExitOk : kExitUserError;
 }
 
 // Checks the options each command needs; an empty text when they fit.

@@ -97,7 +97,7 @@ int runPlay(const std::vector<std::string>& args) {
     controller.stopControl();
   }
   terminal.finish();
-  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && !controller.sinkLost() ? kExitOk : kExitUserError;
 }
 
 const CliVerbRegistration kPlay({"play", kUsage, &runPlay});

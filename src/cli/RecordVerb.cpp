@@ -103,7 +103,7 @@ int recordToFile(const std::string& path, const RecordOptions& options) {
   const double seconds =
       reader.open(path) ? reader.dataSize() / (reader.format().nAvgBytesPerSec * 1.0) : 0.0;
   std::printf("%s: %.1f seconds\n", path.c_str(), seconds);
-  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && !recording.microphoneLost ? kExitOk : kExitUserError;
 }
 
 int recordNote(const CliArgs& parsed, const RecordOptions& options) {
@@ -135,7 +135,9 @@ int recordNote(const CliArgs& parsed, const RecordOptions& options) {
     return kExitUserError;
   }
   std::printf("%s\n", filed.c_str());
-  return ui.messagesShown == 0 && newNoteUi.refused == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && newNoteUi.refused == 0 && !recording.microphoneLost
+             ? kExitOk
+             : kExitUserError;
 }
 
 int runRecord(const std::vector<std::string>& args) {
