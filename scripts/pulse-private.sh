@@ -5,10 +5,11 @@
 #   scripts/pulse-private.sh stop DIR
 # It has a null sink "qp_sink" (the default sink, heard back through "qp_sink.monitor"), a
 # 440 Hz tone microphone "qp_tone.monitor" (the default source: a sine generator playing into
-# the null sink "qp_tone") and a pipe microphone "qp_pipe" that reads s16le mono 22050 Hz
-# from DIR/mic.fifo. Null sinks render in blocks of up to 2 s unless a stream asks for less,
-# so one quiet low-latency listener per sink keeps them working in real time, as a sound
-# card does.
+# the null sink "qp_tone"), a pipe microphone "qp_pipe" that reads s16le mono 22050 Hz from
+# DIR/mic.fifo, and a bursty 440 Hz microphone "qp_burst" (mono, 22050 Hz) that hands over
+# its sound in blocks of up to 2 s, as network, Bluetooth and virtual sources do. Null sinks
+# render in blocks of up to 2 s unless a stream asks for less, so one quiet low-latency
+# listener per sink keeps them working in real time, as a sound card does.
 set -euo pipefail
 action=${1:?start or stop}
 dir=${2:?runtime directory}
@@ -16,6 +17,8 @@ dir=${2:?runtime directory}
 case "$action" in
 start)
   mkdir -p "$dir/runtime" "$dir/home"
+  # A daemon that was killed leaves its pipe behind, and the pipe source will not reuse it.
+  rm -f "$dir/mic.fifo"
   chmod 700 "$dir/runtime"
   cat >"$dir/default.pa" <<PA
 load-module module-native-protocol-unix
@@ -23,6 +26,7 @@ load-module module-null-sink sink_name=qp_sink rate=44100
 load-module module-null-sink sink_name=qp_tone rate=44100 channels=1
 load-module module-sine sink=qp_tone frequency=440
 load-module module-pipe-source source_name=qp_pipe file=$dir/mic.fifo format=s16le rate=22050 channels=1
+load-module module-sine-source source_name=qp_burst rate=22050 frequency=440
 set-default-sink qp_sink
 set-default-source qp_tone.monitor
 PA

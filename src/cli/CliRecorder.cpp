@@ -75,6 +75,7 @@ bool CliRecording::run(std::string& lastNotePath, const std::string& editCommand
   }
   terminal.finish();
   lastNotePath = controller->lastNotePath();
+  microphoneLost = controller->microphoneLost();
   return true;
 }
 

@@ -28,6 +28,7 @@ struct CliRecording {
   CliAudioWindow& window;
   std::optional<double> seconds;
   NoteEditor* editor = nullptr;  // set for insert and append
+  bool microphoneLost = false;   // set by run: the microphone stopped delivering sound
 
   // Runs the recording (through the editor's command when editing); returns whether one
   // started. lastNotePath: the filed note, if any.

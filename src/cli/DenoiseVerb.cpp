@@ -79,6 +79,11 @@ int runDenoise(const std::vector<std::string>& args) {
     return fileError(parsed.positional()[0],
                      "Only 8- or 16-bit PCM notes, mono or stereo, can be denoised.");
   }
+  if (!format.isPlainPcm()) {
+    reader.refuseFormat();
+    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
+    return kExitUserError;
+  }
   const auto blockBytes = block ? static_cast<std::uint32_t>(*block)
                                 : BufferSizing::mainRecorderBufferBytes(format.nSamplesPerSec);
   if (blockBytes % format.nBlockAlign != 0) {

@@ -79,7 +79,7 @@ int record(const std::string& command, SettingsStore& settings, CliUiServices& u
   CliRecording recording{settings, filer, ui, window, options.seconds, &editor};
   std::string filed;
   recording.run(filed, command);
-  if (ui.messagesShown > 0) {
+  if (ui.messagesShown > 0 || recording.microphoneLost) {
     return kExitUserError;
   }
   if (identityOf(note) == before) {

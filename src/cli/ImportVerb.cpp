@@ -44,6 +44,8 @@ std::string reasonText(DropImporter::SkipReason reason) {
       return "not imported: the note of the same name was kept";
     case Reason::NotConverted:
       return "not imported: the file could not be copied or converted";
+    case Reason::NotANote:
+      return "not imported: not a note the program can play (16-bit PCM, mono or stereo)";
     case Reason::NoWmaConversion:
       return "not imported: WMA files cannot be converted on this system (see "
              "quillophone-cli formats)";

@@ -34,6 +34,11 @@ int checkNote(const std::string& path) {
       reader.format().nChannels > 2) {
     return fileError(path, terminalMessage(StringId::kOnly16BitPlayback).text);
   }
+  if (!reader.format().isNote()) {
+    reader.refuseFormat();
+    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
+    return kExitUserError;
+  }
   return kExitOk;
 }
 
@@ -99,7 +104,7 @@ int runPlay(const std::vector<std::string>& args) {
     controller.stopControl();
   }
   terminal.finish();
-  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && !controller.sinkLost() ? kExitOk : kExitUserError;
 }
 
 const CliVerbRegistration kPlay({"play", kUsage, &runPlay});

@@ -116,7 +116,7 @@ int recordToFile(const std::string& path, const RecordOptions& options) {
   const double seconds = reader.dataSize() / (reader.format().nAvgBytesPerSec * 1.0);
   renewExistingCompanion(path);
   std::printf("%s: %.1f seconds\n", path.c_str(), seconds);
-  return ui.messagesShown == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && !recording.microphoneLost ? kExitOk : kExitUserError;
 }
 
 // The path quoted for a shell: 'it'\''s' for "it's".
@@ -170,7 +170,9 @@ int recordNote(const CliArgs& parsed, const RecordOptions& options) {
   if (newNoteUi.alarmPrompted) {
     adviseAlarm(filer.currentFolder(), filed);
   }
-  return ui.messagesShown == 0 && newNoteUi.refused == 0 ? kExitOk : kExitUserError;
+  return ui.messagesShown == 0 && newNoteUi.refused == 0 && !recording.microphoneLost
+             ? kExitOk
+             : kExitUserError;
 }
 
 int runRecord(const std::vector<std::string>& args) {

@@ -120,6 +120,11 @@ int runSpeed(const std::vector<std::string>& args) {
                          std::to_string(f.wBitsPerSample) + "-bit samples (format tag " +
                          std::to_string(f.wFormatTag) + ")");
   }
+  if (!f.isNote()) {
+    reader.refuseFormat();
+    std::fprintf(stderr, "Unable to open the note file.\nerror %d\n", reader.lastError());
+    return kExitUserError;
+  }
   WaveFileWriter writer;
   writer.setDurable(false);
   if (!writer.open(outPath, WaveFormat::pcm(1, f.nSamplesPerSec, 16))) {

@@ -121,6 +121,7 @@ inline constexpr int kAppending = 1013;
 inline constexpr int kLengthSeconds = 1014;    // %.1f: seconds
 inline constexpr int kLengthOneMinute = 1015;  // %.1f: seconds past the minute
 inline constexpr int kLengthMinutes = 1016;    // %i: minutes, %.1f: seconds past them
+inline constexpr int kNoteReadOnly = 1017;
 
 // Alarms (1100-1199).
 inline constexpr int kIntegerOutOfRange = 1100;  // %i: the least, %i: the greatest

@@ -138,6 +138,7 @@ const StringResource kEnglish[] = {
     {kLengthSeconds, "%.1f seconds"},
     {kLengthOneMinute, "1 minute %.1f seconds"},
     {kLengthMinutes, "%i minutes %.1f seconds"},
+    {kNoteReadOnly, "This note is read-only. You do not have permission to change it."},
     // Alarms.
     {kIntegerOutOfRange, "Please enter an integer between %i and %i."},
 };

@@ -1,11 +1,15 @@
 #include "library/DirectoryScan.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
+
+#include "audio/editing/EditScratchFile.h"
 
 namespace qp {
 namespace {
@@ -30,6 +34,17 @@ std::uint64_t fileTimeOf(std::int64_t seconds, long nanoseconds) {
   return fileTime < 0 ? 0 : static_cast<std::uint64_t>(fileTime);
 }
 
+// Removes an edit's temporary copy that its process left behind (a killed edit); true when the
+// entry was one and is gone. Only a regular file is removed, never what a link points to.
+bool removeIfStaleScratch(int directoryFd, const char* name) {
+  if (!EditScratchFile::isStale(name)) {
+    return false;
+  }
+  struct stat info {};
+  return ::fstatat(directoryFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+         ::unlinkat(directoryFd, name, 0) == 0;
+}
+
 }  // namespace
 
 bool DirectoryScan::read(const std::string& directory) {
@@ -46,6 +61,9 @@ bool DirectoryScan::read(const std::string& directory) {
   while (const dirent* entry = ::readdir(dir)) {
     const char* name = entry->d_name;
     if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) {
+      continue;
+    }
+    if (removeIfStaleScratch(fd, name)) {
       continue;
     }
     Item item{name, false};

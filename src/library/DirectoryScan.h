@@ -8,7 +8,8 @@ namespace qp {
 
 // One pass over one directory for the note list: its "*.wav" files (name ending ".wav", case
 // ignored) in the order the file system enumerates them, each with its side files found among
-// the same listing, and its sub-directories in enumeration order.
+// the same listing, and its sub-directories in enumeration order. Temporary copies that
+// killed edits left behind (EditScratchFile, stale) are removed on the way.
 //
 // Side files of a note are the files whose names begin with the note's base name (the name
 // without its last three characters, "Memo." for "Memo.wav"): the alarm file is base + "alm";

@@ -38,7 +38,7 @@ void PulseCapturePort::onRead(pa_stream* stream, std::size_t /*bytes*/, void* se
     }
     if (port->started_.load(std::memory_order_acquire)) {
       // A hole in the stream (data == nullptr) is taken as silence.
-      port->queue_.fill(static_cast<const std::uint8_t*>(data), count);
+      port->relay_->deliver(static_cast<const std::uint8_t*>(data), count);
     }
     pa_stream_drop(stream);
   }
@@ -48,6 +48,9 @@ int PulseCapturePort::connect(const WaveFormat& format, const std::string& sourc
   pa_sample_spec spec{};
   if (!PulseContext::sampleSpec(format, spec)) {
     return MMSYSERR_INVALPARAM;
+  }
+  if (!relay_) {
+    relay_ = std::make_unique<CaptureRelay>(queue_, pa_bytes_per_second(&spec) * kFifoSeconds);
   }
   PulseContext::Lock lock(*context_);
   stream_.reset(pa_stream_new(context_->context(), "Microphone", &spec, nullptr));
@@ -97,7 +100,18 @@ int PulseCapturePort::cork(bool paused) {
   return 0;
 }
 
+int PulseCapturePort::add(AudioBuffer& buffer) {
+  const int result = queue_.enqueue(buffer);
+  if (result == 0 && relay_) {
+    relay_->buffersAdded();
+  }
+  return result;
+}
+
 int PulseCapturePort::start() {
+  if (relay_) {
+    relay_->start();
+  }
   started_.store(true, std::memory_order_release);
   return cork(false);
 }
@@ -105,6 +119,9 @@ int PulseCapturePort::start() {
 int PulseCapturePort::stop() {
   const int result = cork(true);
   started_.store(false, std::memory_order_release);
+  if (relay_) {
+    relay_->stop();
+  }
   queue_.completePartial();
   return result;
 }
@@ -112,6 +129,9 @@ int PulseCapturePort::stop() {
 int PulseCapturePort::reset() {
   const int result = cork(true);
   started_.store(false, std::memory_order_release);
+  if (relay_) {
+    relay_->stop();
+  }
   queue_.completeAll();
   return result;
 }

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "audio/wave/WaveFileReader.h"
+
 namespace qp {
 namespace {
 
@@ -28,6 +30,12 @@ fs::path resolved(const std::string& dropped) {
 bool sameDirectory(const fs::path& a, const fs::path& b) {
   std::error_code ec;
   return fs::equivalent(a, b, ec);
+}
+
+// Whether the note reader opens the file as a note: anything else is no note of ours.
+bool isReadableNote(const fs::path& path) {
+  WaveFileReader reader;
+  return reader.openNote(path.string());
 }
 
 // Gives target the modification time of source; failures leave the time of the copy.
@@ -64,6 +72,9 @@ DropImporter::Outcome DropImporter::importOne(const std::string& dropped,
   }
   if (sameDirectory(source.parent_path(), folderDirectory)) {
     return {{}, SkipReason::InOwnFolder};
+  }
+  if (ext == ".wav" && !isReadableNote(source)) {
+    return {{}, SkipReason::NotANote};
   }
   const std::string destination = (fs::path(folderDirectory) / source.stem()).string();
   const std::string target =

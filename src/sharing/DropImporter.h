@@ -10,8 +10,9 @@
 
 namespace qp {
 
-// Files dropped on a folder (or named to `import`) become notes of that folder: wave files are
-// copied, WMA files converted to wave files, both keeping the source's modification time.
+// Files dropped on a folder (or named to `import`) become notes of that folder: wave files that
+// open as notes are copied, WMA files converted to wave files, both keeping the source's
+// modification time.
 // Conversions block the caller. Not thread-safe.
 class DropImporter {
  public:
@@ -31,6 +32,7 @@ class DropImporter {
     NotWaveOrWma,     // a folder, or a file without a .wav or .wma extension
     KeptExisting,     // the user kept the note of the same name
     NotConverted,     // the copy or the WMA conversion failed
+    NotANote,         // a .wav file that does not read as a note
     NoWmaConversion,  // this system cannot convert WMA files
     InOwnFolder,      // already in the folder: the drop ends here
     AfterStop,        // dropped after a file of the folder itself

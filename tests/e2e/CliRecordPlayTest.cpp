@@ -6,6 +6,7 @@
 
 #include "audio/wave/WaveFileReader.h"
 #include "audio/wave/WaveFileWriter.h"
+#include "common/LittleEndian.h"
 #include "support/LoudPart.h"
 #include "support/ProcessRunner.h"
 #include "support/SignalGenerators.h"
@@ -51,6 +52,44 @@ TEST_F(CliRecordPlayTest, RecordsTheMicrophoneAtEachQuality) {
       "print(w.getnchannels(), w.getsampwidth(), w.getframerate(), w.getnframes())\" " +
       shellQuote(path));
   EXPECT_EQ(py.out, "1 2 22050 22050\n") << py.err;
+}
+
+TEST_F(CliRecordPlayTest, ABurstyMicrophoneIsRecordedWholeInItsOwnTime) {
+  // The microphone qp_burst hands over up to 2 s of its 440 Hz tone at once.
+  const std::string path = dir_.file("burst.wav");
+  const auto start = std::chrono::steady_clock::now();
+  const auto r = runCommand("PULSE_SOURCE=qp_burst " + cli_ + " record " + shellQuote(path) +
+                            " --seconds 4 </dev/null");
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, path + ": 4.0 seconds\n");
+  EXPECT_GT(wall, 1.5);  // the second half comes one block later
+  EXPECT_LT(wall, 7.0);
+  const auto samples = readWavSamples(path);
+  ASSERT_EQ(samples.size(), 4u * 22050);
+  EXPECT_EQ(test::brokenToneWindows(samples, 22050, 440.0, 22050 / 20), 0u);
+}
+
+TEST_F(CliRecordPlayTest, AFullDiskLeavesAHeaderThatMatchesTheFile) {
+  // The file size limit (200 blocks of 512 or 1024 bytes, by shell) refuses bytes as a full
+  // disk does, part-way into a write.
+  const std::string path = dir_.file("full.wav");
+  const auto r = runCommand("trap '' XFSZ; ulimit -f 200; " + cli_ + " record " + shellQuote(path) +
+                            " --seconds 5 </dev/null");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("Unable to write the note file. The disk may be full."), std::string::npos)
+      << r.err;
+  const auto file = test::readFileBytes(path);
+  ASSERT_GT(file.size(), 46u + 44100u);
+  EXPECT_LE(file.size(), 200u * 1024);
+  EXPECT_EQ(getLe32(&file[4]), file.size() - 8);
+  EXPECT_EQ(getLe32(&file[42]), file.size() - 46);
+  EXPECT_EQ(file.size() % 2, 0u);  // whole 16-bit samples
+  if (test::haveProgram("ffmpeg")) {
+    const auto check = runCommand("ffmpeg -v error -i " + shellQuote(path) + " -f null - 2>&1");
+    EXPECT_EQ(check.out, "");
+  }
 }
 
 TEST_F(CliRecordPlayTest, EnterStopsTheRecordingAndLeavesAValidNote) {

@@ -3,6 +3,8 @@
 #include "library/NoteList.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <clocale>
@@ -241,6 +243,32 @@ TEST_F(NoteListTest, TheAlarmListKeepsOnlyNotesWithAlarms) {
   list_.load(work_.string());
   ASSERT_EQ(list_.size(), 1u);
   EXPECT_EQ(list_.getAt(0)->path, (work_ / "sub/b.wav").string());
+}
+
+TEST_F(NoteListTest, ListingRemovesTheCopiesThatKilledEditsLeftAndListsNoCopy) {
+  const pid_t child = ::fork();  // a process that has ended, as a killed edit has
+  if (child == 0) {
+    ::_exit(0);
+  }
+  ASSERT_GT(child, 0);
+  ::waitpid(child, nullptr, 0);
+  writeFileAt(work_ / "Memo.wav", 4);
+  fs::create_directories(work_ / "Sub");
+  const fs::path stale = work_ / (".quillophone-edit-" + std::to_string(child) + "-0.tmp");
+  const fs::path staleBelow = work_ / "Sub" / stale.filename();
+  const fs::path running = work_ / (".quillophone-edit-" + std::to_string(::getpid()) + "-0.tmp");
+  const fs::path staleLink = work_ / (".quillophone-edit-" + std::to_string(child) + "-1.tmp");
+  for (const fs::path& path : {stale, staleBelow, running}) {
+    writeFileAt(path, 4);
+  }
+  fs::create_symlink(work_ / "Memo.wav", staleLink);
+  list_.load(work_.string());
+  EXPECT_EQ(names(), std::vector<std::string>{"Memo.wav"});
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_FALSE(fs::exists(staleBelow));
+  EXPECT_TRUE(fs::exists(running));        // an edit under way still writes it
+  EXPECT_TRUE(fs::is_symlink(staleLink));  // only regular files are removed
+  EXPECT_TRUE(fs::exists(work_ / "Memo.wav"));
 }
 
 TEST_F(NoteListTest, AMissingFolderGivesAnEmptyList) {

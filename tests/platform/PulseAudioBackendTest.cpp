@@ -92,6 +92,34 @@ TEST_F(PulseAudioBackendTest, RecordsTheToneMicrophone) {
   }
 }
 
+TEST_F(PulseAudioBackendTest, ABurstySourceLosesNothingAndKeepsItsPace) {
+  // qp_burst hands over up to 2 s of its tone at once: far more than the free buffers hold.
+  setenv("PULSE_SOURCE", "qp_burst", 1);
+  PulseAudioBackend backend("test");
+  constexpr std::uint32_t kRate = 22050;
+  const auto format = WaveFormat::pcm(1, kRate, 16);
+  CaptureDevice device(backend);
+  device.setBufferCount(BufferSizing::kMainRecorderBuffers);
+  device.configure(format, BufferSizing::mainRecorderBufferBytes(kRate));
+  ASSERT_TRUE(device.open(format)) << device.lastResult();
+  ASSERT_TRUE(device.queueAll());
+  const auto start = Clock::now();
+  ASSERT_TRUE(device.start());
+  Bytes recorded = capture(device, 5 * format.nAvgBytesPerSec);
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  device.stop();
+  device.reset();
+  device.close();
+  ASSERT_GE(recorded.size(), 5 * format.nAvgBytesPerSec);
+  recorded.resize(5 * format.nAvgBytesPerSec);
+  const auto samples = test::fromBytes(recorded);
+  // Five seconds of sound take five seconds, give or take the one block the source holds.
+  EXPECT_GT(seconds, 2.5);
+  EXPECT_LT(seconds, 8.0);
+  EXPECT_EQ(test::brokenToneWindows(samples, kRate, 440.0, kRate / 20), 0u);
+  EXPECT_NEAR(test::dominantFrequency(samples, kRate), 440.0, 2.0);
+}
+
 TEST_F(PulseAudioBackendTest, StopReturnsThePartialBufferAndResetTheRest) {
   PulseAudioBackend backend("test");
   const auto format = WaveFormat::pcm(1, 8000, 16);

@@ -1,6 +1,6 @@
 // Files dropped into a folder: wave files copied and WMA files converted keeping their times,
-// links followed, other files ignored, the stop at a file of the folder itself, and the replace
-// question.
+// links followed, other files and wave files that are no notes ignored, the stop at a file of
+// the folder itself, and the replace question.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -29,7 +29,11 @@ class DropImporterTest : public test::NoteFolderFixture {
  protected:
   DropImporterTest() : NoteFolderFixture("notes/Personal") {}
   void SetUp() override { fs::create_directories(outside_); }
-  std::string outsideFile(const std::string& name, test::Bytes bytes = {7, 7}) {
+  // A mono 16-bit note at 8000 Hz holding the sample bytes.
+  static test::Bytes note(const test::Bytes& samples) {
+    return test::simpleWav(1, 8000, 16, samples);
+  }
+  std::string outsideFile(const std::string& name, test::Bytes bytes = note({7, 7})) {
     const std::string path = outside_ + "/" + name;
     test::writeFileBytes(path, bytes);
     fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(48));
@@ -46,10 +50,10 @@ class DropImporterTest : public test::NoteFolderFixture {
 };
 
 TEST_F(DropImporterTest, WaveIsCopiedUnderItsOwnNameWithItsTime) {
-  const std::string source = outsideFile("Memo.WAV", {1, 2, 3});
+  const std::string source = outsideFile("Memo.WAV", note({1, 2, 3, 4}));
   const auto result = drop({source});
   ASSERT_EQ(result.imported, std::vector<std::string>{folder_ + "/Memo.WAV"});
-  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.WAV"), (test::Bytes{1, 2, 3}));
+  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.WAV"), note({1, 2, 3, 4}));
   EXPECT_EQ(fs::last_write_time(folder_ + "/Memo.WAV"), fs::last_write_time(source));
   EXPECT_TRUE(fs::exists(source));
 }
@@ -77,6 +81,31 @@ TEST_F(DropImporterTest, LinksAreFollowedAndOtherFilesIgnored) {
   EXPECT_EQ(drop({outsideFile("a.wav")}, true).imported.size(), 0u);  // recording or playing
 }
 
+TEST_F(DropImporterTest, WaveFilesThatAreNoNotesAreNotCopied) {
+  WaveFormat hugeRate = WaveFormat::pcm(1, 8000, 16);
+  hugeRate.nSamplesPerSec = 4294967295u;
+  WaveFormat manyChannels = WaveFormat::pcm(1, 8000, 16);
+  manyChannels.nChannels = 65535;
+  const test::Bytes samples(64, 1);
+  const std::vector<std::string> files = {
+      outsideFile("Text.wav", test::Bytes(100, 'a')),
+      outsideFile("Eight.wav", test::simpleWav(1, 8000, 8, samples)),
+      outsideFile("Rate0.wav", test::simpleWav(1, 0, 16, samples)),
+      outsideFile("Huge.wav", test::riffWave({test::chunk("fmt ", test::fmtBody(hugeRate)),
+                                              test::chunk("data", samples)})),
+      outsideFile("Many.wav", test::riffWave({test::chunk("fmt ", test::fmtBody(manyChannels)),
+                                              test::chunk("data", samples)})),
+  };
+  test::writeFileBytes(folder_ + "/Text.wav", {9});
+  const auto result = drop(files);
+  EXPECT_TRUE(result.imported.empty());
+  EXPECT_TRUE(prompt_.asked.empty());  // nothing to replace a note with
+  EXPECT_EQ(test::readFileBytes(folder_ + "/Text.wav"), test::Bytes{9});
+  for (const char* name : {"Eight.wav", "Rate0.wav", "Huge.wav", "Many.wav"}) {
+    EXPECT_FALSE(fs::exists(folder_ + "/" + name)) << name;
+  }
+}
+
 TEST_F(DropImporterTest, AFileOfTheFolderItselfEndsTheDrop) {
   test::writeFileBytes(folder_ + "/Inside.wav", {1});
   const auto result =
@@ -89,7 +118,7 @@ TEST_F(DropImporterTest, AFileOfTheFolderItselfEndsTheDrop) {
 TEST_F(DropImporterTest, ExistingNoteIsReplacedOnlyWhenTheUserSaysYes) {
   test::writeFileBytes(folder_ + "/Memo.wav", {9});
   test::writeFileBytes(folder_ + "/Memo.mp3", {9});
-  const std::string source = outsideFile("Memo.wav", {4, 4});
+  const std::string source = outsideFile("Memo.wav", note({4, 4}));
   EXPECT_TRUE(drop({source}).imported.empty());
   ASSERT_EQ(prompt_.asked.size(), 1u);
   EXPECT_EQ(prompt_.asked[0],
@@ -98,7 +127,7 @@ TEST_F(DropImporterTest, ExistingNoteIsReplacedOnlyWhenTheUserSaysYes) {
 
   prompt_.answer = true;
   EXPECT_EQ(drop({source}).imported.size(), 1u);
-  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.wav"), (test::Bytes{4, 4}));
+  EXPECT_EQ(test::readFileBytes(folder_ + "/Memo.wav"), note({4, 4}));
   EXPECT_FALSE(fs::exists(folder_ + "/Memo.mp3"));  // the replaced note's companion
 }
 

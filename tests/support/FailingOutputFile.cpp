@@ -12,4 +12,12 @@ std::size_t FailingOutputFile::append(const void* data, std::size_t count) {
   return written;
 }
 
+bool FailingOutputFile::truncate(std::uint64_t size) {
+  if (!file_.truncate(size)) {
+    return false;
+  }
+  taken_ = std::min(taken_, size);
+  return true;
+}
+
 }  // namespace qp::test

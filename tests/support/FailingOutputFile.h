@@ -16,6 +16,7 @@ class FailingOutputFile final : public OutputFile {
   bool overwrite(std::uint64_t offset, const void* data, std::size_t count) override {
     return file_.overwrite(offset, data, count);
   }
+  bool truncate(std::uint64_t size) override;
   bool flush(bool durable) override { return file_.flush(durable); }
   bool close() override { return file_.close(); }
 

@@ -1,6 +1,8 @@
 #include "support/SignalGenerators.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <random>
 
@@ -90,6 +92,27 @@ double rms(const std::vector<std::int16_t>& samples) {
     sum += static_cast<double>(s) * s;
   }
   return std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+std::size_t brokenToneWindows(const std::vector<std::int16_t>& samples, double sampleRate,
+                              double frequencyHz, std::size_t windowSamples) {
+  const double c = 2.0 * std::cos(2.0 * std::numbers::pi * frequencyHz / sampleRate);
+  int peak = 1;
+  for (const auto s : samples) {
+    peak = std::max(peak, std::abs(int{s}));
+  }
+  std::size_t broken = 0;
+  for (std::size_t start = 0; windowSamples > 0 && start + windowSamples <= samples.size();
+       start += windowSamples) {
+    for (std::size_t i = std::max<std::size_t>(start, 2); i < start + windowSamples; ++i) {
+      const double residual = samples[i] - c * samples[i - 1] + samples[i - 2];
+      if (std::abs(residual) > 0.05 * peak) {
+        ++broken;
+        break;
+      }
+    }
+  }
+  return broken;
 }
 
 }  // namespace qp::test

@@ -20,5 +20,10 @@ std::vector<std::int16_t> fromBytes(const std::vector<std::uint8_t>& bytes);
 // signal (good to about 1 Hz for a clean tone of a second or more).
 double dominantFrequency(const std::vector<std::int16_t>& samples, double sampleRate);
 double rms(const std::vector<std::int16_t>& samples);
+// How many whole windows of windowSamples hold a break in a steady tone of frequencyHz: a
+// sample that the two before it do not predict (x[n] = 2 cos(w) x[n-1] - x[n-2]) within 5 %
+// of the signal's peak, as happens where sound was dropped or repeated.
+std::size_t brokenToneWindows(const std::vector<std::int16_t>& samples, double sampleRate,
+                              double frequencyHz, std::size_t windowSamples);
 
 }  // namespace qp::test

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "audio/editing/EditScratchFile.h"
 #include "audio/editing/NoteReplacement.h"
 #include "audio/wave/NoteMetrics.h"
 #include "common/StringIds.h"
@@ -42,14 +43,22 @@ bool NoteEditor::openOld() {
   return true;
 }
 
-std::string NoteEditor::newFilePath() {
-  const std::filesystem::path folder = std::filesystem::path(oldPath_).parent_path();
-  const std::filesystem::path stamped = std::filesystem::path(window_.newNotePath());
-  std::filesystem::path path = folder / stamped.filename();
-  for (int n = 2; std::filesystem::exists(path); ++n) {
-    path = folder / (stamped.stem().string() + " (" + std::to_string(n) + ").wav");
+bool NoteEditor::refusedAsReadOnly() {
+  const auto selected = window_.selectedNotes();
+  if (selected.empty()) {
+    return false;
   }
-  return path.string();
+  const std::string path = window_.notePath(selected.front());
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec) || NoteReplacement::mayChange(path)) {
+    return false;  // a note that is missing gets the reader's message later
+  }
+  ui_.showMessage(StringTable::active().text(StringId::kNoteReadOnly));
+  return true;
+}
+
+std::string NoteEditor::newFilePath() {
+  return EditScratchFile::newPath(std::filesystem::path(oldPath_).parent_path().string());
 }
 
 NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
@@ -63,6 +72,9 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
   // An insert or append in progress holds the note open: no erase meanwhile.
   if (eraseBusy_ || editMode_) {
     return EraseResult::Busy;
+  }
+  if (refusedAsReadOnly()) {
+    return EraseResult::Failed;
   }
   eraseBusy_ = true;
   struct BusyGuard {
@@ -79,6 +91,10 @@ NoteEditor::EraseResult NoteEditor::eraseSelection(bool shiftHeld) {
   if (old.wBitsPerSample != 16 || old.nChannels == 0) {
     reader_.reset();
     return EraseResult::NotOffered;
+  }
+  if (!old.isNote()) {
+    reader_.reset();
+    return EraseResult::Failed;
   }
   const WaveFormat format = WaveFormat::pcm(old.nChannels, old.nSamplesPerSec, 16);
   std::unique_ptr<WaveFileWriter> writer = makeWriter_();
@@ -105,6 +121,9 @@ bool NoteEditor::insertRecording() {
     ui_.showMessage(StringTable::active().text(StringId::kSelectANote));
     return false;
   }
+  if (refusedAsReadOnly()) {
+    return false;
+  }
   const GraphSelection selection = window_.graphSelection();
   if (reversed(selection)) {
     ui_.showMessage(StringTable::active().text(StringId::kNeedInsertionPoint));
@@ -124,6 +143,9 @@ bool NoteEditor::insertRecording() {
 bool NoteEditor::appendRecording() {
   if (window_.selectedNotes().size() != 1) {
     ui_.showMessage(StringTable::active().text(StringId::kSelectANote));
+    return false;
+  }
+  if (refusedAsReadOnly()) {
     return false;
   }
   return startEdit(-1, StringId::kAppending);
@@ -154,6 +176,11 @@ bool NoteEditor::openForRecording(std::uint32_t& sampleRate) {
   if (old.wBitsPerSample != 16 || old.nChannels != 1) {
     reader_.reset();
     ui_.showMessage(StringTable::active().text(StringId::kMonoOnly));
+    return false;
+  }
+  if (!old.isNote()) {
+    reader_.reset();
+    ui_.showMessage(StringTable::active().text(StringId::kCannotOpenNote));
     return false;
   }
   sampleRate = old.nSamplesPerSec;

@@ -19,7 +19,8 @@ namespace qp {
 // the insertion point (or over the selected stretch), append one to the end. An edit copies the
 // old samples into a fresh file in the note's folder, leaving out the cut or splicing in the
 // recording, and NoteReplacement then renames that file over the note (name, times and
-// permissions kept). Until then the old note is only read, so any failure leaves it intact.
+// permissions kept). Until then the old note is only read, so any failure leaves it intact. A
+// note the user may not write is refused before anything starts.
 // Insert and append record through the recording controller, which calls the
 // "recorder side" functions below. UI thread only.
 class NoteEditor {
@@ -43,8 +44,9 @@ class NoteEditor {
   }
 
   // "&Erase Selection...": with Shift held no question is asked. Offered for 16-bit notes;
-  // refused (Busy) while an erase or an insert or append recording is in progress. A reversed
-  // stretch (end before start) is refused before anything is read or asked.
+  // refused (Busy) while an erase or an insert or append recording is in progress; Failed for
+  // a note that does not open as a note (WaveFormat::isNote). A reversed stretch (end before
+  // start) is refused before anything is read or asked.
   EraseResult eraseSelection(bool shiftHeld);
   // The insert and append commands; true when the recording started. Insert over a reversed
   // stretch is refused with the insertion-point message.
@@ -58,7 +60,7 @@ class NoteEditor {
   // false when it cannot be opened or is not 16-bit mono, or the selection has become a
   // reversed stretch. sampleRate: the note's rate.
   bool openForRecording(std::uint32_t& sampleRate);
-  // The new file's path: in the old note's folder, named like a new recording.
+  // The new file's path: a hidden temporary file in the old note's folder (EditScratchFile).
   std::string newFilePath();
   // Copies the old samples before the insertion point or stretch into writer (every sample for
   // append), then moves the reader past a selected stretch. False when the writer refused bytes.
@@ -73,6 +75,9 @@ class NoteEditor {
 
  private:
   bool startEdit(int insertPoint, int timeTextId);
+  // Shows the read-only message when the selected note exists but may not be changed
+  // (NoteReplacement::mayChange); true then.
+  bool refusedAsReadOnly();
   bool openOld();
   bool copyBytes(WaveFileWriter& writer, std::uint64_t limit);
   void remakeCompanion();

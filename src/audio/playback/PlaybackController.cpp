@@ -79,6 +79,7 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   }
   playing_ = true;
   flags_.goToStart.store(false);
+  flags_.sinkLost.store(false);
   if (!sequence_.active()) {
     flags_.paused.store(false);
     window_.setGraphPaused(false);
@@ -91,6 +92,11 @@ bool PlaybackController::startPlayback(const std::string& path, const std::strin
   if (reader_->format().wBitsPerSample != 16 || reader_->format().nChannels == 0 ||
       reader_->format().nChannels > 2) {
     failStart(StringId::kOnly16BitPlayback);
+    return false;
+  }
+  if (!reader_->format().isNote()) {
+    reader_->refuseFormat();
+    failStart(StringId::kCannotOpenNote);
     return false;
   }
   noteName_ = displayName;
@@ -154,6 +160,12 @@ void PlaybackController::stopPlayback(bool wait) {
 }
 
 void PlaybackController::onFinished(bool current) {
+  if (current && flags_.sinkLost.load()) {
+    // The sound server is gone: the other notes of a sequence would not be heard either.
+    sinkLost_ = true;
+    playAgain_ = false;
+    sequence_.stop();
+  }
   if (current && playing_) {
     stopPlayback(false);
   }

@@ -70,6 +70,9 @@ class PlaybackController {
   bool paused() const { return flags_.paused.load(); }
   int speed() const { return flags_.speed.load(); }
   const std::string& noteName() const { return noteName_; }
+  // Whether a run ended because the sink stopped taking sound (the sound server was lost);
+  // a sequence ends with it. Stays set for the controller's life.
+  bool sinkLost() const { return sinkLost_; }
   // The flags shared with the thread; safe from any thread (the hold buttons, tests).
   PlaybackFlags& flags() { return flags_; }
 
@@ -89,6 +92,7 @@ class PlaybackController {
   std::string noteName_;
   bool playing_ = false;
   bool playAgain_ = false;
+  bool sinkLost_ = false;
   PlaybackSequence sequence_;
   CurrentRunPoster poster_;
 };

@@ -20,6 +20,9 @@ struct PlaybackFlags {
   // Held "Push and Hold" buttons.
   std::atomic<bool> fastForwardHold{false};
   std::atomic<bool> fastReverseHold{false};
+  // Set by the thread when the sink kept a buffer past PlaybackRun::sinkLostMs (the sound
+  // server is gone or stuck) and the run ended; cleared by the UI thread at each start.
+  std::atomic<bool> sinkLost{false};
 };
 
 }  // namespace qp

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <thread>
 
+#include "common/DiagnosticTrace.h"
+
 namespace qp {
 namespace {
 
@@ -212,8 +214,18 @@ void PlaybackWorker::feedGraph(const GraphDelayLine::Chunk& chunk) {
 }
 
 bool PlaybackWorker::awaitFree(AudioBuffer& buffer) {
+  if (flags_.sinkLost.load()) {
+    return false;
+  }
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(run_.sinkLostMs);
   while (!run_.device->unprepare(buffer)) {
     if (!flags_.run.load()) {
+      return false;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      flags_.sinkLost.store(true);
+      diagnosticTrace("The speakers stopped taking sound; playback was ended.");
       return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -27,12 +27,15 @@ struct PlaybackRun {
   std::uint32_t chunkBytes = 0;  // bytes read per pass
   GraphSelection selection;      // taken on the UI thread at start
   bool scan = false;
+  // A buffer the sink has not given back after this long means the sink is lost.
+  std::uint32_t sinkLostMs = 3000;
   std::function<void()> finished;  // posts "playback finished" to the UI thread
 };
 
 // The body of the playback thread: primes the device with silence, then reads the note chunk
 // by chunk, applies pause, jumps, fast reverse and speed, feeds the graph three chunks late,
-// counts the remaining seconds down, drains the device and reports that it has finished.
+// counts the remaining seconds down, drains the device and reports that it has finished. A
+// sink that keeps a buffer longer than the run's limit ends the run (flags: sinkLost).
 class PlaybackWorker {
  public:
   static constexpr int kRingBuffers = 4;
@@ -52,7 +55,8 @@ class PlaybackWorker {
   bool restartIfContinuous(std::uint32_t& got);
   bool countDown();
   void feedGraph(const GraphDelayLine::Chunk& chunk);
-  // Sends bytes of sound to the next ring buffer; false when a stop came first.
+  // Sends bytes of sound to the next ring buffer; false when a stop came first or the sink
+  // is lost.
   bool output(const std::int16_t* samples, std::uint32_t bytes);
   bool awaitFree(AudioBuffer& buffer);
   void drain();

@@ -53,6 +53,7 @@ bool CaptureLoop::awaitBuffer(AudioBuffer& buffer) {
     if (run_.device->wait(run_.bufferWaitMs) == WAIT_TIMEOUT && !buffer.done() &&
         ++timeouts == run_.waitLimit) {
       end_ = CaptureEnd::TimedOut;
+      flags_.timedOut.store(true);
       diagnosticTrace("The microphone stopped delivering sound; the recording was ended.");
       return false;
     }

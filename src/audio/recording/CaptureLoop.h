@@ -13,14 +13,15 @@
 namespace qp {
 
 // The flags and results the UI thread and a capture thread share. The UI thread sets run,
-// paused and silkvoiceOn; the thread reads them once per buffer. bytesCaptured and allSilent
-// are written by the thread and read by the stop after the thread has ended.
+// paused and silkvoiceOn; the thread reads them once per buffer. bytesCaptured, allSilent and
+// timedOut are written by the thread and read by the stop after the thread has ended.
 struct CaptureFlags {
   std::atomic<bool> run{false};
   std::atomic<bool> paused{false};
   std::atomic<bool> silkvoiceOn{true};
   std::atomic<std::uint64_t> bytesCaptured{0};  // all bytes delivered, paused ones included
   std::atomic<bool> allSilent{true};
+  std::atomic<bool> timedOut{false};  // the loop ended because the microphone stopped
 };
 
 // Why a capture thread ended its loop by itself.

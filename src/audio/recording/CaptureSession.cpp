@@ -35,6 +35,7 @@ void CaptureSession::begin() {
   running_ = true;
   flags_.bytesCaptured.store(0);
   flags_.allSilent.store(true);
+  flags_.timedOut.store(false);
   flags_.paused.store(false);
 }
 

@@ -50,7 +50,7 @@ class CaptureSession {
   bool checkForSilence() const;
 
   // Marks a recording as running and clears what the last one left in the flags: bytes
-  // captured, silence and pause.
+  // captured, silence, the time-out and pause.
   void begin();
   // Ends the running recording's thread: clears run, waits up to the profile's time, then
   // traces that the thread is late and waits on. False, with nothing done, when no recording

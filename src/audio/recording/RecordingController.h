@@ -47,6 +47,9 @@ class RecordingController {
   bool silkvoiceOn() const { return session_.flags().silkvoiceOn.load(); }
   std::uint32_t sampleRate() const { return sampleRate_; }
   std::uint64_t bytesCaptured() const { return session_.flags().bytesCaptured.load(); }
+  // Whether the last recording ended because the microphone stopped delivering sound (the
+  // sound server was lost).
+  bool microphoneLost() const { return session_.flags().timedOut.load(); }
   // The path of the last note filed by a stop (empty when it was not kept).
   const std::string& lastNotePath() const { return lastNotePath_; }
   // Silence alerts received from capture threads so far.

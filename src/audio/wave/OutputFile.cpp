@@ -1,8 +1,31 @@
 #include "audio/wave/OutputFile.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace qp {
+namespace {
+
+// Writes all of count bytes at offset unless the kernel refuses some; returns how many it took.
+std::size_t writeAt(int fd, std::uint64_t offset, const void* data, std::size_t count) {
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n <= 0) {
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
+}  // namespace
 
 DiskOutputFile::~DiskOutputFile() {
   close();
@@ -10,45 +33,45 @@ DiskOutputFile::~DiskOutputFile() {
 
 bool DiskOutputFile::create(const std::string& path) {
   close();
-  file_ = std::fopen(path.c_str(), "wb");
-  return file_ != nullptr;
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  end_ = 0;
+  return fd_ >= 0;
 }
 
 std::size_t DiskOutputFile::append(const void* data, std::size_t count) {
-  if (file_ == nullptr) {
+  if (fd_ < 0) {
     return 0;
   }
-  return std::fwrite(data, 1, count, file_);
+  const std::size_t taken = writeAt(fd_, end_, data, count);
+  end_ += taken;
+  return taken;
 }
 
 bool DiskOutputFile::overwrite(std::uint64_t offset, const void* data, std::size_t count) {
-  if (file_ == nullptr) {
+  return fd_ >= 0 && offset + count <= end_ && writeAt(fd_, offset, data, count) == count;
+}
+
+bool DiskOutputFile::truncate(std::uint64_t size) {
+  if (fd_ < 0 || size > end_ || ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
     return false;
   }
-  const long end = std::ftell(file_);
-  bool ok = end >= 0 && std::fseek(file_, static_cast<long>(offset), SEEK_SET) == 0;
-  ok = ok && std::fwrite(data, 1, count, file_) == count;
-  ok = (end >= 0 && std::fseek(file_, end, SEEK_SET) == 0) && ok;
-  return ok;
+  end_ = size;
+  return true;
 }
 
 bool DiskOutputFile::flush(bool durable) {
-  if (file_ == nullptr) {
+  if (fd_ < 0) {
     return false;
   }
-  bool ok = std::fflush(file_) == 0;
-  if (durable) {
-    ok = ::fdatasync(::fileno(file_)) == 0 && ok;
-  }
-  return ok;
+  return !durable || ::fdatasync(fd_) == 0;
 }
 
 bool DiskOutputFile::close() {
-  if (file_ == nullptr) {
+  if (fd_ < 0) {
     return true;
   }
-  const bool ok = std::fclose(file_) == 0;
-  file_ = nullptr;
+  const bool ok = ::close(fd_) == 0;
+  fd_ = -1;
   return ok;
 }
 

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace qp {
@@ -18,24 +17,30 @@ class OutputFile {
   virtual std::size_t append(const void* data, std::size_t count) = 0;
   // Overwrites bytes that were appended before; the end of the file does not move.
   virtual bool overwrite(std::uint64_t offset, const void* data, std::size_t count) = 0;
+  // Cuts the file to size bytes (never more than it holds); appends continue from there.
+  virtual bool truncate(std::uint64_t size) = 0;
   // Hands everything written so far to the operating system and, when durable is set,
   // waits until it is on the storage device.
   virtual bool flush(bool durable) = 0;
   virtual bool close() = 0;
 };
 
-// OutputFile over the C library's buffered streams.
+// OutputFile straight over a file descriptor, without a buffer of its own: a byte counted as
+// appended has been accepted by the kernel, so after a refused write the count is exactly what
+// the file holds. Files are created with mode 0666 less the umask.
 class DiskOutputFile final : public OutputFile {
  public:
   ~DiskOutputFile() override;
   bool create(const std::string& path) override;
   std::size_t append(const void* data, std::size_t count) override;
   bool overwrite(std::uint64_t offset, const void* data, std::size_t count) override;
+  bool truncate(std::uint64_t size) override;
   bool flush(bool durable) override;
   bool close() override;
 
  private:
-  std::FILE* file_ = nullptr;
+  int fd_ = -1;
+  std::uint64_t end_ = 0;  // bytes in the file: where the next append goes
 };
 
 }  // namespace qp

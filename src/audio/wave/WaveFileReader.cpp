@@ -1,5 +1,9 @@
 #include "audio/wave/WaveFileReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -33,12 +37,31 @@ bool WaveFileReader::seekTo(std::uint64_t offset) {
   return std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) == 0;
 }
 
+bool WaveFileReader::openRegularFile(const std::string& path) {
+  // Without O_NONBLOCK, opening a pipe would wait for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return false;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return false;
+  }
+  file_.reset(::fdopen(fd, "rb"));
+  if (!file_) {
+    ::close(fd);
+    return false;
+  }
+  return true;
+}
+
 bool WaveFileReader::open(const std::string& path) {
   close();
   error_ = 0;
   path_ = path;
-  file_.reset(std::fopen(path.c_str(), "rb"));
-  if (!file_) {
+  if (!openRegularFile(path)) {
     return fail(MMIOERR_CANNOTOPEN);
   }
   bool ok = std::fseek(file_.get(), 0, SEEK_END) == 0;
@@ -52,6 +75,15 @@ bool WaveFileReader::open(const std::string& path) {
     return false;
   }
   return true;
+}
+
+bool WaveFileReader::openNote(const std::string& path) {
+  return open(path) && (format_.isNote() || refuseFormat());
+}
+
+bool WaveFileReader::refuseFormat() {
+  close();
+  return fail(MMIOERR_INVALIDFILE);
 }
 
 bool WaveFileReader::readRiffHeader() {

@@ -11,8 +11,10 @@
 namespace qp {
 
 // Opens a RIFF/WAVE file of any format and streams the bytes of its "data" chunk from any
-// byte offset. Failures never throw: the functions return false or 0 and lastError() keeps
-// the MMIOERR_* code of the last failure. One reader per opened file; not thread-safe.
+// byte offset; openNote() takes only what the program treats as a note. Only regular files
+// are opened: a pipe, device or folder is refused at once, never waited on. Failures never
+// throw: the functions return false or 0 and lastError() keeps the MMIOERR_* code of the last
+// failure. One reader per opened file; not thread-safe.
 class WaveFileReader {
  public:
   WaveFileReader() = default;
@@ -21,8 +23,15 @@ class WaveFileReader {
   WaveFileReader& operator=(const WaveFileReader&) = delete;
 
   // Opens the file and positions the reader at the start of the sample data. A failed open
-  // leaves the reader closed, with lastError() set.
+  // leaves the reader closed, with lastError() set: MMIOERR_CANNOTOPEN also for anything but
+  // a regular file.
   bool open(const std::string& path);
+  // Opens like open() and then refuses, with MMIOERR_INVALIDFILE, a file whose format is not
+  // a note's (WaveFormat::isNote).
+  bool openNote(const std::string& path);
+  // Closes the reader and fails with MMIOERR_INVALIDFILE: for a caller that has found the
+  // format of the open file unusable after giving its own messages for the cases it names.
+  bool refuseFormat();
   // Positions the reader skipBytes into the sample data (the caller passes multiples of the
   // block size). An offset past the data fails with MMIOERR_CANNOTREAD and position 0.
   bool startDataRead(std::uint32_t skipBytes);
@@ -55,6 +64,8 @@ class WaveFileReader {
   };
 
   bool fail(int error);
+  // Opens path for reading only when it is a regular file, without waiting on a pipe.
+  bool openRegularFile(const std::string& path);
   bool readExact(void* buffer, std::size_t count);
   bool seekTo(std::uint64_t offset);
   bool findChunk(const char* id, Chunk& chunk);

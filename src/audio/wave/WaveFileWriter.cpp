@@ -71,8 +71,9 @@ std::uint32_t WaveFileWriter::writePiece(const std::uint8_t* data, std::uint32_t
   sinceUpdate_ += taken;
   if (taken != count) {
     failed_ = true;
+    const std::uint32_t cut = dropPartialFrame();
     updateSizes(0);
-    return taken;
+    return taken > cut ? taken - cut : 0;
   }
   if (sinceUpdate_ >= std::max<std::uint32_t>(format_.nAvgBytesPerSec, 1)) {
     if (!updateSizes(0)) {
@@ -80,6 +81,16 @@ std::uint32_t WaveFileWriter::writePiece(const std::uint8_t* data, std::uint32_t
     }
   }
   return taken;
+}
+
+std::uint32_t WaveFileWriter::dropPartialFrame() {
+  const std::uint32_t frame = std::max<std::uint32_t>(format_.nBlockAlign, 1);
+  const std::uint32_t cut = dataBytes_ % frame;
+  if (cut == 0 || !sink_->truncate(std::uint64_t{kHeaderBytes} + dataBytes_ - cut)) {
+    return 0;
+  }
+  dataBytes_ -= cut;
+  return cut;
 }
 
 bool WaveFileWriter::updateSizes(std::uint32_t padBytes) {

@@ -11,8 +11,9 @@ namespace qp {
 
 // Creates a note file (RIFF/WAVE with an 18-byte "fmt " chunk and one "data" chunk) and
 // appends sample bytes to it. Both size fields are rewritten after every second of audio or
-// less, so a crash costs at most the last second of sound. A failed write is
-// reported by a short count and failed(); later writes then take nothing. Not thread-safe.
+// less, so a crash costs at most the last second of sound. A failed write is reported by a
+// short count and failed(); the file is then cut back to the whole sample frames it holds and
+// the size fields say exactly that, and later writes take nothing. Not thread-safe.
 class WaveFileWriter {
  public:
   // Largest number of sample bytes a note may hold: the RIFF size field is 32 bits.
@@ -29,7 +30,8 @@ class WaveFileWriter {
   // Creates (or truncates) the file and writes the header; false when it cannot be created.
   bool open(const std::string& path, const WaveFormat& format);
   // Appends sample bytes; returns how many were written. Short when the disk refused bytes
-  // (failed() becomes true) or the note reached kMaxDataBytes (full() becomes true).
+  // (failed() becomes true; a partial frame it left is removed and not counted) or the note
+  // reached kMaxDataBytes (full() becomes true).
   std::uint32_t write(const void* buffer, std::uint32_t count);
   // Pads an odd data chunk, writes the final sizes and closes; safe to call twice. False if
   // anything failed since open.
@@ -47,6 +49,8 @@ class WaveFileWriter {
 
  private:
   std::uint32_t writePiece(const std::uint8_t* data, std::uint32_t count);
+  // After a refused write: cuts a partial sample frame off the file; returns the bytes cut.
+  std::uint32_t dropPartialFrame();
   bool updateSizes(std::uint32_t padBytes);
 
   std::unique_ptr<OutputFile> sink_;

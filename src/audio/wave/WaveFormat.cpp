@@ -50,4 +50,13 @@ WaveFormat WaveFormat::pcm(std::uint16_t channels, std::uint32_t rate, std::uint
   return f;
 }
 
+bool WaveFormat::isPlainPcm() const {
+  const bool layout = wFormatTag == WAVE_FORMAT_PCM &&
+                      (wBitsPerSample == 8 || wBitsPerSample == 16) &&
+                      (nChannels == 1 || nChannels == 2) && nSamplesPerSec >= kMinNoteRate &&
+                      nSamplesPerSec <= kMaxNoteRate;
+  const std::uint32_t frame = nChannels * (wBitsPerSample / 8u);
+  return layout && nBlockAlign == frame && nAvgBytesPerSec == frame * nSamplesPerSec;
+}
+
 }  // namespace qp

@@ -28,6 +28,16 @@ struct WaveFormat {
   static WaveFormat fromBytes(const std::uint8_t* bytes);
 
   static WaveFormat pcm(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits);
+
+  // Sample rates, in Hz, of the files the program takes as notes.
+  static constexpr std::uint32_t kMinNoteRate = 1000;
+  static constexpr std::uint32_t kMaxNoteRate = 384000;
+  // Plain PCM that the signal path handles: format tag 1, 8- or 16-bit samples, one or two
+  // channels, a rate from kMinNoteRate to kMaxNoteRate, and a block size and byte rate that
+  // agree with them.
+  bool isPlainPcm() const;
+  // What the program takes as a note: plain PCM with 16-bit samples.
+  bool isNote() const { return isPlainPcm() && wBitsPerSample == 16; }
   bool operator==(const WaveFormat&) const = default;
 };
 

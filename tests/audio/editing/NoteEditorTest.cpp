@@ -19,6 +19,7 @@
 #include "support/TempDir.h"
 #include "support/UiTexts.h"
 #include "support/WavFiles.h"
+#include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
@@ -228,6 +229,70 @@ TEST_F(NoteEditorTest, InsertAndAppendRefusals) {
   window_.notes = {dir_.file("missing.wav")};
   EXPECT_FALSE(editor_.openForRecording(rate));
   EXPECT_EQ(ui_.messages.back(), test::uiText(StringId::kCannotOpenNote));
+}
+
+TEST_F(NoteEditorTest, ANoteWithoutWritePermissionIsRefusedBeforeAnything) {
+  const auto before = test::readFileBytes(path_);
+  ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
+  int starts = 0;
+  editor_.setRecordingStarter([&] { return ++starts, false; });
+  window_.selection = GraphSelection::range(0.25, 0.5);
+  EXPECT_EQ(editor_.eraseSelection(false), NoteEditor::EraseResult::Failed);
+  EXPECT_TRUE(ui_.questions.empty());  // refused before the question
+  EXPECT_FALSE(editor_.insertRecording());
+  EXPECT_FALSE(editor_.appendRecording());
+  EXPECT_EQ(starts, 0);
+  EXPECT_EQ(ui_.messages, std::vector<std::string>(3, test::uiText(StringId::kNoteReadOnly)));
+  EXPECT_EQ(test::readFileBytes(path_), before);
+  struct stat st {};
+  ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+TEST_F(NoteEditorTest, FormatsThatAreNoNotesAreNotEdited) {
+  WaveFormat manyChannels = WaveFormat::pcm(1, kRate, 16);
+  manyChannels.nChannels = 65535;
+  WaveFormat noRate = WaveFormat::pcm(1, kRate, 16);
+  noRate.nSamplesPerSec = 0;
+  window_.selection = GraphSelection::range(0.25, 0.5);
+  // A recording goes only into a mono note: that message comes first where it applies.
+  const struct {
+    WaveFormat format;
+    int insertMessage;
+  } rows[] = {{manyChannels, StringId::kMonoOnly}, {noRate, StringId::kCannotOpenNote}};
+  for (const auto& [format, insertMessage] : rows) {
+    const std::string odd = dir_.file("Odd.wav");
+    test::writeFileBytes(odd, test::riffWave({test::chunk("fmt ", test::fmtBody(format)),
+                                              test::chunk("data", test::Bytes(4000, 1))}));
+    const auto before = test::readFileBytes(odd);
+    window_.notes = {odd};
+    ui_.messages.clear();
+    EXPECT_EQ(editor_.eraseSelection(true), NoteEditor::EraseResult::Failed);
+    std::uint32_t rate = 0;
+    EXPECT_FALSE(editor_.openForRecording(rate));
+    EXPECT_EQ(ui_.messages, std::vector<std::string>{test::uiText(insertMessage)});
+    EXPECT_EQ(test::readFileBytes(odd), before);
+    std::filesystem::remove(odd);
+  }
+}
+
+TEST_F(NoteEditorTest, TheEditsCopyIsHiddenAndNeverNamedLikeANote) {
+  std::string copy;
+  editor_.setRecordingStarter([&] {
+    std::uint32_t rate = 0;
+    EXPECT_TRUE(editor_.openForRecording(rate));
+    copy = editor_.newFilePath();
+    WaveFileWriter writer;
+    EXPECT_TRUE(writer.open(copy, WaveFormat::pcm(1, rate, 16)));
+    EXPECT_TRUE(editor_.copyHead(writer));
+    return editor_.completeEdit(writer);
+  });
+  ASSERT_TRUE(editor_.appendRecording());
+  const std::string name = std::filesystem::path(copy).filename().string();
+  EXPECT_EQ(std::filesystem::path(copy).parent_path(), dir_.path());
+  EXPECT_EQ(name[0], '.') << name;
+  EXPECT_FALSE(name.ends_with(".wav")) << name;
+  expectKeptItsStatus();
 }
 
 TEST_F(NoteEditorTest, ADragFormatRemakesTheCompanionAfterAnEdit) {

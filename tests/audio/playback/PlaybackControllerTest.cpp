@@ -7,9 +7,11 @@
 #include <pthread.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 
+#include "common/DiagnosticTrace.h"
 #include "support/BufferCompare.h"
 #include "support/FakeAudioUi.h"
 #include "support/MemoryAudioBackend.h"
@@ -17,6 +19,7 @@
 #include "support/SignalGenerators.h"
 #include "support/TempDir.h"
 #include "support/WavFiles.h"
+#include "support/WavFixtures.h"
 
 namespace qp {
 namespace {
@@ -412,6 +415,42 @@ TEST_F(PlaybackControllerTest, PreviousStepsTheSequenceBackOneNote) {
   controller_.stopControl();
   EXPECT_FALSE(controller_.inSequence());
   EXPECT_FALSE(controller_.playing());
+}
+
+TEST_F(PlaybackControllerTest, ASinkThatKeepsItsBuffersEndsPlaybackAndTheSequence) {
+  // A lost sound server never gives the written buffers back.
+  std::vector<std::string> traces;
+  setDiagnosticTraceSink([&traces](std::string_view line) { traces.emplace_back(line); });
+  backend_.setStallPlayback(true);
+  window_.notes = {writeNote("a.wav", ramp(4 * kRate)), writeNote("b.wav", ramp(kRate))};
+  const auto start = std::chrono::steady_clock::now();
+  controller_.playAll(false);
+  ASSERT_TRUE(ui_.runUntil([&] { return !controller_.playing() && !controller_.inSequence(); }));
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  setDiagnosticTraceSink(nullptr);
+  EXPECT_TRUE(controller_.sinkLost());
+  EXPECT_GE(seconds, 2.9);
+  EXPECT_LT(seconds, 4.5);
+  EXPECT_EQ(window_.played, std::vector<std::size_t>{0});  // the second note is not tried
+  EXPECT_EQ(backend_.state().outputOpens, 1);
+  EXPECT_EQ(traces,
+            std::vector<std::string>{"The speakers stopped taking sound; playback was ended."});
+  EXPECT_TRUE(ui_.messages.empty());
+
+  backend_.setStallPlayback(false);  // a sink that plays: the flag stays as a record
+  playToEnd(window_.notes[1]);
+  EXPECT_TRUE(controller_.sinkLost());
+}
+
+TEST_F(PlaybackControllerTest, AFormatNoNoteHasGetsTheReadersMessage) {
+  window_.notes = {dir_.file("rate0.wav")};
+  test::writeFileBytes(window_.notes[0], test::simpleWav(1, 0, 16, test::toBytes(ramp(kRate))));
+  window_.selected = {0};
+  controller_.play();
+  ASSERT_TRUE(ui_.runUntil([&] { return !controller_.playing(); }));
+  EXPECT_EQ(ui_.messages, std::vector<std::string>{"Unable to open the note file."});
+  EXPECT_EQ(backend_.state().outputOpens, 0);
 }
 
 }  // namespace

@@ -224,6 +224,16 @@ TEST_F(RecordingControllerTest, HalfASecondIsDiscardedAndThreeTimeOutsEndTheReco
   EXPECT_TRUE(ui_.messages.empty());
 }
 
+TEST_F(RecordingControllerTest, TheRecorderTellsWhetherTheMicrophoneStopped) {
+  // The command line exits with 1 when the sound server went away mid-recording.
+  setSource(test::sine(300, kRate, kRate, 12000), true);
+  recordUntilItEnds();
+  EXPECT_TRUE(controller().microphoneLost());
+  setSource(test::sine(300, kRate, 3 * kRate, 12000));
+  recordFor(1);
+  EXPECT_FALSE(controller().microphoneLost());
+}
+
 TEST_F(RecordingControllerTest, AFullDiskStopsTheRecordingWithAMessageAndKeepsAValidNote) {
   options_.makeWriter = [] {
     return std::make_unique<WaveFileWriter>(std::make_unique<test::FailingOutputFile>(46 + 30000));

@@ -1,6 +1,9 @@
 #include "audio/wave/WaveFileReader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "audio/wave/MmioErrors.h"
 #include "support/BufferCompare.h"
@@ -127,6 +130,44 @@ TEST_F(WaveFileReaderTest, RefusesBrokenFilesWithTheRightError) {
     EXPECT_FALSE(reader.isOpen()) << c.what;
     Bytes block(16);
     EXPECT_EQ(reader.read(block.data(), 16), 0u) << c.what;
+  }
+}
+
+TEST_F(WaveFileReaderTest, PipesDevicesAndFoldersAreRefusedAtOnce) {
+  const std::string fifo = dir_.file("pipe.wav");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string folder = dir_.file("folder.wav");
+  std::filesystem::create_directory(folder);
+  for (const std::string& path : {fifo, folder, std::string("/dev/zero")}) {
+    // A pipe without a writer would block an ordinary open for ever: the test would hang.
+    WaveFileReader reader;
+    EXPECT_FALSE(reader.open(path)) << path;
+    EXPECT_EQ(reader.lastError(), MMIOERR_CANNOTOPEN) << path;
+    EXPECT_FALSE(reader.openNote(path)) << path;
+    EXPECT_EQ(reader.lastError(), MMIOERR_CANNOTOPEN) << path;
+  }
+}
+
+TEST_F(WaveFileReaderTest, OpenNoteRefusesWhatIsNoNoteAndOpenTakesIt) {
+  WaveFormat manyChannels = WaveFormat::pcm(1, 8000, 16);
+  manyChannels.nChannels = 65535;
+  const std::string note = put(test::simpleWav(2, 44100, 16, samples_), "stereo.wav");
+  const std::string eight = put(test::simpleWav(1, 8000, 8, samples_), "eight.wav");
+  const std::string rate0 = put(test::simpleWav(1, 0, 16, samples_), "rate0.wav");
+  const std::string many = put(test::riffWave({test::chunk("fmt ", test::fmtBody(manyChannels)),
+                                               test::chunk("data", samples_)}),
+                               "many.wav");
+  WaveFileReader reader;
+  ASSERT_TRUE(reader.openNote(note));
+  EXPECT_EQ(reader.dataSize(), samples_.size());
+  for (const std::string& path : {eight, rate0, many}) {
+    EXPECT_FALSE(reader.openNote(path)) << path;
+    EXPECT_EQ(reader.lastError(), MMIOERR_INVALIDFILE) << path;
+    EXPECT_FALSE(reader.isOpen()) << path;
+    EXPECT_TRUE(reader.open(path)) << path;  // any RIFF/WAVE file for callers that show it
+    EXPECT_FALSE(reader.refuseFormat());
+    EXPECT_EQ(reader.lastError(), MMIOERR_INVALIDFILE) << path;
+    EXPECT_FALSE(reader.isOpen()) << path;
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstring>
 
 #include "audio/wave/WaveFileReader.h"
@@ -124,6 +127,73 @@ TEST_F(WaveFileWriterTest, FullDiskGivesShortCountAndKeepsAValidNote) {
   EXPECT_TRUE(test::sameBytes(expected, back));
 }
 
+// The kernel's file size limit refuses bytes part-way through a write exactly as a full disk
+// does (EFBIG for ENOSPC), with the file's own descriptor and buffers in the way.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousSignal_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousSignal_)(int) = nullptr;
+};
+
+TEST_F(WaveFileWriterTest, AfterAFullDiskTheHeaderDescribesTheWholeFramesOnDisk) {
+  struct Row {
+    const char* what;
+    WaveFormat format;
+    std::uint64_t room;  // bytes the file may hold
+    bool realLimit;      // the kernel's limit, else a failing sink
+  } rows[] = {
+      {"mono, a half frame left", WaveFormat::pcm(1, 8000, 16), 46 + 1001, true},
+      {"stereo, three bytes of a frame left", WaveFormat::pcm(2, 22050, 16), 46 + 4003, true},
+      {"stereo, whole frames", WaveFormat::pcm(2, 22050, 16), 46 + 4000, true},
+      {"stereo through the failing sink", WaveFormat::pcm(2, 8000, 16), 46 + 1002, false},
+      {"more than a second before the limit", WaveFormat::pcm(1, 8000, 16), 46 + 40001, true},
+  };
+  const Bytes samples = test::toBytes(test::sine(300, 8000, 60000));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::uint32_t written = 0;
+    bool closed = true;
+    {
+      auto writer = row.realLimit ? std::make_unique<WaveFileWriter>()
+                                  : std::make_unique<WaveFileWriter>(
+                                        std::make_unique<test::FailingOutputFile>(row.room));
+      const auto limit = row.realLimit ? std::make_unique<FileSizeLimit>(row.room) : nullptr;
+      ASSERT_TRUE(writer->open(path_, row.format));
+      // Odd pieces, as a capture buffer or an edit's copy may come.
+      for (std::uint32_t offset = 0; offset + 777 <= samples.size() && !writer->failed();
+           offset += 777) {
+        written += writer->write(samples.data() + offset, 777);
+      }
+      EXPECT_TRUE(writer->failed());
+      closed = writer->close();
+    }
+    EXPECT_FALSE(closed);
+    const Bytes file = test::readFileBytes(path_);
+    const std::uint32_t whole =
+        static_cast<std::uint32_t>(row.room - 46) / row.format.nBlockAlign * row.format.nBlockAlign;
+    EXPECT_EQ(file.size(), 46u + whole);
+    EXPECT_EQ(field(file, 42), whole);
+    EXPECT_EQ(field(file, 4), file.size() - 8);
+    EXPECT_EQ(written, whole);
+    EXPECT_TRUE(std::equal(file.begin() + 46, file.end(), samples.begin()));
+  }
+}
+
 TEST_F(WaveFileWriterTest, HeaderThatCannotBeWrittenFailsTheNote) {
   WaveFileWriter writer(std::make_unique<test::FailingOutputFile>(10));
   ASSERT_TRUE(writer.open(path_, WaveFormat::pcm(1, 8000, 16)));
@@ -146,6 +216,7 @@ class CountingOutputFile final : public OutputFile {
   bool create(const std::string&) override { return true; }
   std::size_t append(const void*, std::size_t count) override { return count; }
   bool overwrite(std::uint64_t, const void*, std::size_t) override { return true; }
+  bool truncate(std::uint64_t) override { return true; }
   bool flush(bool) override { return true; }
   bool close() override { return true; }
 };

@@ -50,5 +50,44 @@ TEST(WaveFormat, BytesAreLittleEndianAndRoundTrip) {
   EXPECT_EQ(WaveFormat::fromBytes(bytes.data()), f);
 }
 
+TEST(WaveFormat, NotesAre16BitPcmMonoOrStereoAtSensibleRates) {
+  const auto with = [](WaveFormat f, auto change) {
+    change(f);
+    return f;
+  };
+  const WaveFormat mono = WaveFormat::pcm(1, 22050, 16);
+  struct Row {
+    const char* what;
+    WaveFormat format;
+    bool plainPcm;
+    bool note;
+  } rows[] = {
+      {"mono 22050 Hz", mono, true, true},
+      {"stereo 48 kHz", WaveFormat::pcm(2, 48000, 16), true, true},
+      {"lowest rate", WaveFormat::pcm(1, 1000, 16), true, true},
+      {"highest rate", WaveFormat::pcm(2, 384000, 16), true, true},
+      {"8-bit", WaveFormat::pcm(1, 8000, 8), true, false},
+      {"24-bit", WaveFormat::pcm(2, 44100, 24), false, false},
+      {"rate 0", WaveFormat::pcm(1, 0, 16), false, false},
+      {"rate below the range", WaveFormat::pcm(1, 999, 16), false, false},
+      {"rate above the range", WaveFormat::pcm(1, 384001, 16), false, false},
+      {"rate 4294967295", with(mono, [](WaveFormat& f) { f.nSamplesPerSec = 0xFFFFFFFFu; }), false,
+       false},
+      {"no channels", WaveFormat::pcm(0, 8000, 16), false, false},
+      {"three channels", WaveFormat::pcm(3, 8000, 16), false, false},
+      {"65535 channels", with(mono, [](WaveFormat& f) { f.nChannels = 65535; }), false, false},
+      {"format tag 3", with(mono, [](WaveFormat& f) { f.wFormatTag = 3; }), false, false},
+      {"extensible", with(mono, [](WaveFormat& f) { f.wFormatTag = 0xFFFE; }), false, false},
+      {"block size 0", with(mono, [](WaveFormat& f) { f.nBlockAlign = 0; }), false, false},
+      {"byte rate 0", with(mono, [](WaveFormat& f) { f.nAvgBytesPerSec = 0; }), false, false},
+      {"byte rate of stereo", with(mono, [](WaveFormat& f) { f.nAvgBytesPerSec *= 2; }), false,
+       false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.format.isPlainPcm(), row.plainPcm) << row.what;
+    EXPECT_EQ(row.format.isNote(), row.note) << row.what;
+  }
+}
+
 }  // namespace
 }  // namespace qp
