@@ -8,7 +8,7 @@
 namespace qp {
 namespace {
 
-constexpr std::int64_t kDay = 24 * 3600;
+constexpr std::int64_t kDay = std::int64_t{24} * 3600;
 constexpr std::int64_t kWeek = 7 * kDay;
 
 bool validTimeOfDay(const AlarmRecord& r) {

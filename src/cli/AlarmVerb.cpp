@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -77,25 +78,70 @@ bool parseList(const std::string& text, const char* const (&names)[N],
   return any;
 }
 
+// Reads a decimal number of at most `width` characters (sign included) at `pos`, after
+// optional white space, and moves `pos` past it; nothing when no digit is there.
+std::optional<int> readNumber(const std::string& text, std::size_t& pos, std::size_t width) {
+  while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])) != 0) {
+    ++pos;
+  }
+  const std::string field = text.substr(pos, width);
+  char* end = nullptr;
+  const long value = std::strtol(field.c_str(), &end, 10);  // width <= 4: no overflow
+  if (end == field.c_str()) {
+    return std::nullopt;
+  }
+  pos += static_cast<std::size_t>(end - field.c_str());
+  return static_cast<int>(value);
+}
+
+// Moves `pos` past `separator` when it is the next character.
+bool readSeparator(const std::string& text, std::size_t& pos, char separator) {
+  if (pos < text.size() && text[pos] == separator) {
+    ++pos;
+    return true;
+  }
+  return false;
+}
+
 bool parseTime(const std::string& text, AlarmRecord& r) {
-  int h = 0, m = 0, s = 0, used = 0;
-  const int n = std::sscanf(text.c_str(), "%2d:%2d%n:%2d%n", &h, &m, &used, &s, &used);
-  if (n < 2 || static_cast<std::size_t>(used) != text.size() || h < 0 || h > 23 || m < 0 ||
-      m > 59 || s < 0 || s > 59) {
+  std::size_t pos = 0;
+  const std::optional<int> h = readNumber(text, pos, 2);
+  const std::optional<int> m =
+      h && readSeparator(text, pos, ':') ? readNumber(text, pos, 2) : std::nullopt;
+  if (!m) {
     return false;
   }
-  r.hour = h;
-  r.minute = m;
-  r.second = n == 3 ? s : 0;
+  std::optional<int> s;
+  std::size_t afterSeconds = pos;
+  if (readSeparator(text, afterSeconds, ':')) {
+    s = readNumber(text, afterSeconds, 2);
+    if (s) {
+      pos = afterSeconds;
+    }
+  }
+  const int sec = s.value_or(0);
+  if (pos != text.size() || *h < 0 || *h > 23 || *m < 0 || *m > 59 || sec < 0 || sec > 59) {
+    return false;
+  }
+  r.hour = *h;
+  r.minute = *m;
+  r.second = sec;
   return true;
 }
 
 std::optional<std::int32_t> parseDate(const std::string& text) {
-  int y = 0, mo = 0, d = 0, used = 0;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &y, &mo, &d, &used) != 3 ||
-      static_cast<std::size_t>(used) != text.size() || mo < 1 || mo > 12 || d < 1) {
+  std::size_t pos = 0;
+  const std::optional<int> year = readNumber(text, pos, 4);
+  const std::optional<int> month =
+      year && readSeparator(text, pos, '-') ? readNumber(text, pos, 2) : std::nullopt;
+  const std::optional<int> day =
+      month && readSeparator(text, pos, '-') ? readNumber(text, pos, 2) : std::nullopt;
+  if (!day || pos != text.size() || *month < 1 || *month > 12 || *day < 1) {
     return std::nullopt;
   }
+  const int y = *year;
+  const int mo = *month;
+  const int d = *day;
   const std::optional<std::int64_t> midnight = LocalTime::midnight(y, mo, d);
   if (!midnight || LocalTime::fromTime(*midnight).day != d) {
     return std::nullopt;  // 2026-02-30 and the like

@@ -32,7 +32,7 @@ namespace {
 constexpr const char* kUsage = "alarms [--watch [--auto-close]]";
 // A timer of the watch loop itself, outside the scheduler's identifiers.
 constexpr int kRescanTimer = 1;
-constexpr std::int64_t kRescanMs = 60 * 1000;
+constexpr std::int64_t kRescanMs = std::int64_t{60} * 1000;
 
 std::string programDirectory() {
   std::error_code ec;

@@ -25,7 +25,7 @@ class CliTimerLoop final : public AlarmTimers {
   using Clock = std::chrono::steady_clock;
   struct Timer {
     Clock::time_point due;
-    std::chrono::milliseconds interval;
+    std::chrono::milliseconds interval{0};
   };
 
   std::function<void(int)> onTimer_;

@@ -63,7 +63,7 @@ struct Totals {
 bool convert(WaveFileReader& reader, WaveFileWriter& writer, SpeedStep& step, Totals& totals) {
   const std::uint32_t rate = reader.format().nSamplesPerSec;
   const std::uint32_t chunkBytes = BufferSizing::playbackChunkBytes(rate, 1);
-  std::vector<std::uint8_t> bytes(2 * chunkBytes);
+  std::vector<std::uint8_t> bytes(std::size_t{2} * chunkBytes);
   std::vector<std::int16_t> samples(chunkBytes / 2);
   std::vector<std::int16_t> processed(chunkBytes);
   for (;;) {
@@ -73,11 +73,11 @@ bool convert(WaveFileReader& reader, WaveFileWriter& writer, SpeedStep& step, To
       return true;
     }
     for (int i = 0; i < count; ++i) {
-      samples[i] = static_cast<std::int16_t>(getLe16(bytes.data() + 2 * i));
+      samples[i] = static_cast<std::int16_t>(getLe16(bytes.data() + std::ptrdiff_t{2} * i));
     }
     const int made = step.run(samples, count, processed);
     for (int i = 0; i < made; ++i) {
-      putLe16(bytes.data() + 2 * i, static_cast<std::uint16_t>(processed[i]));
+      putLe16(bytes.data() + std::ptrdiff_t{2} * i, static_cast<std::uint16_t>(processed[i]));
     }
     const auto outBytes = static_cast<std::uint32_t>(2 * made);
     if (writer.write(bytes.data(), outBytes) != outBytes) {

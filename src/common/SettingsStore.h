@@ -38,7 +38,10 @@ class SettingsStore {
   std::vector<std::uint8_t> readRecord(std::string_view name,
                                        const std::vector<std::uint8_t>& defaultValue) const {
     auto bytes = readRecord(name);
-    return bytes ? std::move(*bytes) : defaultValue;
+    if (bytes) {
+      return std::move(*bytes);
+    }
+    return defaultValue;
   }
 };
 

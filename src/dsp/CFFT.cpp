@@ -90,13 +90,13 @@ void CFFT::Transform(int direction, const float* in, float* out) {
   float* re = m_work.data();
   float* im = re + m_n;
   for (int k = 0; k < m_n; ++k) {
-    re[m_reversed[k]] = in[2 * k];
-    im[m_reversed[k]] = in[2 * k + 1];
+    re[m_reversed[k]] = in[std::ptrdiff_t{2} * k];
+    im[m_reversed[k]] = in[std::ptrdiff_t{2} * k + 1];
   }
   TransformPermuted(direction, re, im);
   for (int k = 0; k < m_n; ++k) {
-    out[2 * k] = re[k];
-    out[2 * k + 1] = im[k];
+    out[std::ptrdiff_t{2} * k] = re[k];
+    out[std::ptrdiff_t{2} * k + 1] = im[k];
   }
 }
 

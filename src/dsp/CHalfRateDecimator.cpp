@@ -47,7 +47,7 @@ PhaseTaps MakePhaseTaps() {
   const auto& taps = CHalfRateDecimator::Taps();
   PhaseTaps p{};
   for (int a = 0; a <= kHalf; ++a) {
-    p.onOdd[a] = CHalfRateDecimator::kGain * taps[2 * a];
+    p.onOdd[a] = CHalfRateDecimator::kGain * taps[2 * static_cast<std::size_t>(a)];
   }
   for (int a = 0; a < kHalf; ++a) {
     p.onEven[a] = CHalfRateDecimator::kGain * taps[2 * a + 1];
@@ -75,7 +75,7 @@ int CHalfRateDecimator::Process(const std::int16_t* in, int count, std::int16_t*
   }
   for (int done = 0; done < pairs;) {
     const int n = std::min(pairs - done, kBatchPairs);
-    Batch(in + 2 * done, n, out + done);
+    Batch(in + std::ptrdiff_t{2} * done, n, out + done);
     done += n;
   }
   return pairs;
@@ -85,8 +85,8 @@ void CHalfRateDecimator::Batch(const std::int16_t* in, int pairs, std::int16_t* 
   // Output j is y = 4 * sum h[i] x(2j + 1 - i): with h symmetric, the odd-numbered samples
   // meet the even taps and the even-numbered samples the odd taps, each as a plain window.
   for (int j = 0; j < pairs; ++j) {
-    m_even[kEvenHistory + j] = in[2 * j];
-    m_odd[kOddHistory + j] = in[2 * j + 1];
+    m_even[kEvenHistory + j] = in[std::ptrdiff_t{2} * j];
+    m_odd[kOddHistory + j] = in[std::ptrdiff_t{2} * j + 1];
   }
   const PhaseTaps& p = Phases();
   // Whole blocks; the last may run into the slack, whose outputs are not used.

@@ -30,7 +30,7 @@ bool CIntDec::Setup(int F, int stride, int offset) {
 }
 
 void CIntDec::LoadTables() {
-  const auto taps = static_cast<std::size_t>(kTapsPerFactor * m_F);
+  const auto taps = static_cast<std::size_t>(kTapsPerFactor) * static_cast<std::size_t>(m_F);
   m_phaseTaps.assign(taps, 0.0f);
   for (int p = 0; p < m_F; ++p) {
     for (int i = 0; i < kTapsPerFactor; ++i) {
@@ -38,7 +38,7 @@ void CIntDec::LoadTables() {
     }
   }
   m_decHistory.assign(2 * taps, 0.0f);
-  m_intHistory.assign(2 * kTapsPerFactor, 0.0f);
+  m_intHistory.assign(std::size_t{2} * kTapsPerFactor, 0.0f);
 }
 
 int CIntDec::SamplesIn(int count) const {
@@ -100,7 +100,7 @@ int CIntDec::Interpolate(const float* src, int count, float* dst, int capacity) 
     in += m_stride;
     const float* x = history + m_intNewest;
     for (int p = 0; p < m_F; ++p) {
-      const float* taps = m_phaseTaps.data() + p * kTapsPerFactor;
+      const float* taps = m_phaseTaps.data() + std::ptrdiff_t{p} * kTapsPerFactor;
       float sum = 0.0f;
       for (int i = 0; i < kTapsPerFactor; ++i) {
         sum += taps[i] * x[i];

@@ -63,8 +63,8 @@ void CRecom::BuildTables() {
   m_post.resize(2 * K);
   for (int k = 0; k < m_K; ++k) {
     const float theta = kTwoPi / static_cast<float>(m_K) * static_cast<float>(k) * 0.25f;
-    m_post[2 * k] = scale * std::cos(theta);
-    m_post[2 * k + 1] = scale * std::sin(theta);
+    m_post[2 * static_cast<std::size_t>(k)] = scale * std::cos(theta);
+    m_post[2 * static_cast<std::size_t>(k) + 1] = scale * std::sin(theta);
   }
   m_bandSamples.assign(K, 0.0f);
   m_binRe.assign(K, 0.0f);
@@ -125,8 +125,9 @@ void CRecom::SynthesizeFrame(float* out) {
   m_fft.TransformPermuted(CFFT::kInverse, wRe, wIm, false);
   const float* u = m_post.data();
   for (int k = 0; k < m_K; ++k) {
-    m_vRe[k] = wRe[k] * u[2 * k] - wIm[k] * u[2 * k + 1];
-    m_vIm[k] = wRe[k] * u[2 * k + 1] + wIm[k] * u[2 * k];
+    const float* uk = u + std::ptrdiff_t{2} * k;
+    m_vRe[k] = wRe[k] * uk[0] - wIm[k] * uk[1];
+    m_vIm[k] = wRe[k] * uk[1] + wIm[k] * uk[0];
   }
   OverlapAdd();
   float* slots = m_accumulator.data() + m_base;

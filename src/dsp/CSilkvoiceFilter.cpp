@@ -70,7 +70,7 @@ std::uint32_t CSilkvoiceFilter::Process(void* block, std::uint32_t bytes) {
     if (m_bits == 16) {
       for (int i = 0; i < n; ++i) {
         std::int16_t s;
-        std::memcpy(&s, bytePtr + read + 2 * static_cast<std::uint32_t>(i), 2);
+        std::memcpy(&s, bytePtr + read + 2 * static_cast<std::size_t>(i), 2);
         m_in[i] = static_cast<float>(s);
       }
     } else {
@@ -83,7 +83,7 @@ std::uint32_t CSilkvoiceFilter::Process(void* block, std::uint32_t bytes) {
     if (m_bits == 16) {
       for (int i = 0; i < r; ++i) {
         const std::int16_t s = toPcm16(m_out[i]);
-        std::memcpy(bytePtr + written + 2 * static_cast<std::uint32_t>(i), &s, 2);
+        std::memcpy(bytePtr + written + 2 * static_cast<std::size_t>(i), &s, 2);
       }
     } else {
       for (int i = 0; i < r; ++i) {

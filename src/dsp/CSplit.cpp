@@ -51,8 +51,8 @@ void CSplit::BuildTables() {
   m_twiddle.resize(2 * K);
   for (int k = 0; k < m_K; ++k) {
     const float theta = kTwoPi / static_cast<float>(m_K) * static_cast<float>(k) * 0.25f;
-    m_twiddle[2 * k] = std::cos(theta);
-    m_twiddle[2 * k + 1] = -std::sin(theta);
+    m_twiddle[2 * static_cast<std::size_t>(k)] = std::cos(theta);
+    m_twiddle[2 * static_cast<std::size_t>(k) + 1] = -std::sin(theta);
   }
   m_demodRe.resize(static_cast<std::size_t>(m_N) * K);
   m_demodIm.resize(static_cast<std::size_t>(m_N) * K);
@@ -121,8 +121,9 @@ void CSplit::AnalyzeFrame() {
   const float* t = m_twiddle.data();
   const int* reversed = m_fft.BitReversed();
   for (int k = 0; k < m_K; ++k) {
-    xRe[reversed[k]] = re[k] * t[2 * k] - im[k] * t[2 * k + 1];
-    xIm[reversed[k]] = re[k] * t[2 * k + 1] + im[k] * t[2 * k];
+    const float* tk = t + std::ptrdiff_t{2} * k;
+    xRe[reversed[k]] = re[k] * tk[0] - im[k] * tk[1];
+    xIm[reversed[k]] = re[k] * tk[1] + im[k] * tk[0];
   }
   m_fft.TransformPermuted(CFFT::kForward, xRe, xIm);
   const float* dRe = m_demodRe.data() + static_cast<std::size_t>(m_frame) * m_K;

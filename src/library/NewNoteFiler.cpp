@@ -25,7 +25,7 @@ std::string NewNoteFiler::moveIntoFolder(const std::string& path, const FolderEn
     return path;
   }
   const std::string name = NameRules::newNoteName(static_cast<std::int64_t>(st.st_mtime));
-  const std::string target = folder.path + "/" + name + ".wav";
+  std::string target = folder.path + "/" + name + ".wav";
   // Never over another note: a name already taken leaves the file where it is.
   if (target == path || std::filesystem::exists(target) ||
       std::rename(path.c_str(), target.c_str()) != 0) {

@@ -60,7 +60,8 @@ NoteOperations::MoveResult NoteOperations::moveNotes(const std::string& notesDir
     return result;
   }
   for (const NoteEntry* note : notes) {
-    const std::string newPath = notesDirectory + "/" + folder + "/" + note->fileName();
+    std::string newPath = notesDirectory;
+    newPath.append("/").append(folder).append("/").append(note->fileName());
     if (NoteFileSet::move(*note, newPath)) {
       ++result.moved;
     } else {

@@ -69,12 +69,12 @@ bool holdsAFolder(const std::string& path) {
 }  // namespace
 
 std::string NotesDirectory::documentsDirectory() {
-  const std::string fromEnvironment = environment("XDG_DOCUMENTS_DIR");
+  std::string fromEnvironment = environment("XDG_DOCUMENTS_DIR");
   if (!fromEnvironment.empty()) {
     return fromEnvironment;
   }
   const std::string home = environment("HOME");
-  const std::string fromFile = documentsFromUserDirs(home);
+  std::string fromFile = documentsFromUserDirs(home);
   if (!fromFile.empty()) {
     return fromFile;
   }
@@ -83,7 +83,7 @@ std::string NotesDirectory::documentsDirectory() {
 
 std::string NotesDirectory::resolve(SettingsStore& settings, const StringTable& strings,
                                     const std::string& programDirectory) {
-  const std::string override = environment(kOverrideVariable);
+  std::string override = environment(kOverrideVariable);
   if (!override.empty()) {
     makeDirectory(override);
     if (!holdsAFolder(override)) {
@@ -91,7 +91,7 @@ std::string NotesDirectory::resolve(SettingsStore& settings, const StringTable& 
     }
     return override;
   }
-  const std::string stored = settings.readText("NotesPath", "");
+  std::string stored = settings.readText("NotesPath", "");
   if (isDirectory(stored)) {
     return stored;
   }
@@ -117,7 +117,7 @@ void NotesDirectory::createDefaultFolders(const std::string& notesDirectory,
   for (int id = StringId::kDefaultFolder1; id <= StringId::kDefaultFolder8; ++id) {
     const std::string name = strings.text(id);
     if (name.size() > 2) {
-      makeDirectory(notesDirectory + "/" + name);
+      makeDirectory(std::string(notesDirectory).append("/").append(name));
     }
     if (id == StringId::kDefaultFolder1) {
       settings.writeText("DefFolder", name);

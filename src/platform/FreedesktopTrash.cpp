@@ -16,7 +16,7 @@ QString homeTrash() {
   if (data.isEmpty()) {
     return {};
   }
-  const QString trash = data + QStringLiteral("/Trash");
+  QString trash = data + QStringLiteral("/Trash");
   QDir dir;
   if (!dir.mkpath(trash + QStringLiteral("/files")) ||
       !dir.mkpath(trash + QStringLiteral("/info"))) {

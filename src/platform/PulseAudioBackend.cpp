@@ -23,7 +23,7 @@ bool devicePresent(PulseContext& context, bool source, const std::string& name) 
     return true;
   }
   struct Query {
-    PulseContext* context;
+    PulseContext* context = nullptr;
     bool exists = false;
   } query{&context};
   PulseContext::Lock lock(context);

@@ -61,7 +61,8 @@ int PulseCapturePort::connect(const WaveFormat& format, const std::string& sourc
   pa_stream_set_read_callback(stream_.get(), &PulseCapturePort::onRead, this);
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
-  attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentMs * 1000, &spec));
+  attr.fragsize =
+      static_cast<std::uint32_t>(pa_usec_to_bytes(pa_usec_t{kFragmentMs} * 1000, &spec));
   const auto flags =
       static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
   if (pa_stream_connect_record(stream_.get(), source.empty() ? nullptr : source.c_str(), &attr,

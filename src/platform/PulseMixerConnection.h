@@ -57,7 +57,7 @@ class PulseMixerConnection {
 
  private:
   struct Listener {
-    MixerDirection direction;
+    MixerDirection direction = MixerDirection::Recording;
     DeviceListener call;
   };
 

@@ -56,7 +56,7 @@ std::string XdgEmailComposer::findProgram() {
   while (start <= dirs.size()) {
     const std::size_t end = std::min(dirs.find(':', start), dirs.size());
     const std::string dir = dirs.substr(start, end - start);
-    const std::string candidate = (dir.empty() ? std::string(".") : dir) + "/xdg-email";
+    std::string candidate = (dir.empty() ? std::string(".") : dir) + "/xdg-email";
     if (::access(candidate.c_str(), X_OK) == 0) {
       return candidate;
     }

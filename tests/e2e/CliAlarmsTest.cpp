@@ -149,6 +149,58 @@ TEST_F(CliAlarmsTest, SetAndRemoveAnAlarm) {
   EXPECT_EQ(alarm("rm " + test::shellQuote(dir_.file("missing.wav"))).exitCode, 1);
 }
 
+// --at and --once take exactly HH:MM[:SS] and YYYY-MM-DD (fields of at most two, or four for
+// the year, digits); anything else is a usage error that leaves no alarm behind.
+TEST_F(CliAlarmsTest, ReadsOnlyWholeTimesAndDates) {
+  const std::string note = addNote("Alarms/dates.wav", 0);
+  const std::string alarmFile = AlarmFile::pathForNote(note);
+  struct Row {
+    const char* at;
+    const char* once;
+    int exitCode;
+    int hour = 0, minute = 0, second = 0, month = 0, day = 0;  // stored when accepted
+  };
+  const Row rows[] = {
+      {"7:05", "2030-6-1", 0, 7, 5, 0, 6, 1},
+      {"23:59:59", "2030-12-31", 0, 23, 59, 59, 12, 31},
+      {"00:00:00", "2030-02-28", 0, 0, 0, 0, 2, 28},
+      {"24:00", "2030-06-01", 2},
+      {"7:60", "2030-06-01", 2},
+      {"7:30:60", "2030-06-01", 2},
+      {"7", "2030-06-01", 2},
+      {"7:30:", "2030-06-01", 2},
+      {"7:300", "2030-06-01", 2},
+      {"123:00", "2030-06-01", 2},
+      {"07:30x", "2030-06-01", 2},
+      {"", "2030-06-01", 2},
+      {"8:00", "2030-02-30", 2},
+      {"8:00", "2030-13-01", 2},
+      {"8:00", "2030-06-00", 2},
+      {"8:00", "2030-06-01x", 2},
+      {"8:00", "2030/06/01", 2},
+      {"8:00", "20300-06-01", 2},
+  };
+  const std::string command =
+      "TZ=America/New_York XDG_CONFIG_HOME=" + test::shellQuote((dir_.path() / "config").string()) +
+      " " + test::cliCommand() + " alarm set " + test::shellQuote(note);
+  for (const Row& row : rows) {
+    fs::remove(alarmFile);
+    const std::string options =
+        std::string(" --at '") + row.at + "' --once '" + row.once + "' 2>/dev/null";
+    const test::ProcessResult r = test::runCommand(command + options);
+    ASSERT_EQ(r.exitCode, row.exitCode) << options;
+    if (row.exitCode != 0) {
+      EXPECT_FALSE(fs::exists(alarmFile)) << options;
+      continue;
+    }
+    const AlarmRecord stored = *AlarmRecord::fromBytes(test::readFileBytes(alarmFile));
+    EXPECT_EQ(stored.hour * 3600 + stored.minute * 60 + stored.second,
+              row.hour * 3600 + row.minute * 60 + row.second)
+        << options;
+    EXPECT_EQ(stored.playOnDate, localTimeValue(2030, row.month, row.day)) << options;
+  }
+}
+
 TEST_F(CliAlarmsTest, NoAlarmsNoOutput) {
   addNote("Alarms/plain.wav", 0);
   const test::ProcessResult r = runAlarms();

@@ -78,7 +78,7 @@ void AlarmScheduler::armMidnight(std::int64_t now) {
   const LocalDateTime today = LocalTime::fromTime(now);
   const std::optional<std::int64_t> tomorrow =
       LocalTime::midnight(today.year, today.month, today.day + 1);
-  const std::int64_t refresh = tomorrow ? *tomorrow + 1 : now + 24 * 3600;
+  const std::int64_t refresh = tomorrow ? *tomorrow + 1 : now + std::int64_t{24} * 3600;
   services_.timers.setTimer(kMidnightTimer, msUntil(refresh, now));
 }
 
@@ -158,11 +158,11 @@ void AlarmScheduler::fire(int slot) {
   }
   if (record.showPopup == 0) {
     services_.sounds.playNote(note.path);
-    finish(std::move(note), std::move(record));
+    finish(note, record);
     services_.ui.rebuildNotesList();
     return;
   }
-  ring(slot, std::move(note), std::move(record));
+  ring(slot, note, std::move(record));
 }
 
 void AlarmScheduler::playToneWithRetries() {
@@ -176,7 +176,7 @@ void AlarmScheduler::playToneWithRetries() {
   }
 }
 
-void AlarmScheduler::ring(int slot, NoteEntry note, AlarmRecord record) {
+void AlarmScheduler::ring(int slot, const NoteEntry& note, AlarmRecord record) {
   services_.sounds.startNote(note.path);
   if (record.replay != 0) {
     services_.timers.setTimer(kFirstReplayTimer + slot,
@@ -223,7 +223,7 @@ void AlarmScheduler::snooze(const std::string& notePath, int minutes) {
   NoteAlarms::save(*note, record, true, now);
 }
 
-void AlarmScheduler::finish(NoteEntry note, AlarmRecord record) {
+void AlarmScheduler::finish(const NoteEntry& note, const AlarmRecord& record) {
   if (erasesAfterPlaying(record)) {
     NoteFileSet::erase(note, services_.trash);
     rearm();

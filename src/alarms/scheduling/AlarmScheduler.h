@@ -79,9 +79,9 @@ class AlarmScheduler {
   void armMidnight(std::int64_t now);
   NoteEntry* find(const std::string& notePath);
   void fire(int slot);
-  void ring(int slot, NoteEntry note, AlarmRecord record);
+  void ring(int slot, const NoteEntry& note, AlarmRecord record);
   void playToneWithRetries();
-  void finish(NoteEntry note, AlarmRecord record);
+  void finish(const NoteEntry& note, const AlarmRecord& record);
   void snooze(const std::string& notePath, int minutes);
   void replay(int slot);
   void stopReplay(int slot);

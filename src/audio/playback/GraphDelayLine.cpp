@@ -14,10 +14,10 @@ const GraphDelayLine::Chunk* GraphDelayLine::push(const std::int16_t* samples, s
   slot.samples.resize(frames);
   for (std::uint32_t i = 0; i < frames; ++i) {
     if (channels == 2) {
-      const int sum = samples[2 * i] + samples[2 * i + 1];
+      const int sum = samples[std::size_t{2} * i] + samples[std::size_t{2} * i + 1];
       slot.samples[i] = static_cast<std::int16_t>(sum / 2);
     } else {
-      slot.samples[i] = samples[i * channels];
+      slot.samples[i] = samples[std::size_t{i} * channels];
     }
   }
   slot.backwards = backwards;

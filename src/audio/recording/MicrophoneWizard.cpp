@@ -15,7 +15,7 @@ std::string onPath(const std::string& path, const std::string& name) {
   std::istringstream dirs(path);
   std::string dir;
   while (std::getline(dirs, dir, ':')) {
-    const std::string file = (dir.empty() ? std::string(".") : dir) + "/" + name;
+    std::string file = (dir.empty() ? std::string(".") : dir) + "/" + name;
     if (executable(file)) {
       return file;
     }

@@ -36,12 +36,12 @@ bool WaveFileWriter::open(const std::string& path, const WaveFormat& format) {
     return false;
   }
   std::uint8_t header[kHeaderBytes] = {};
-  std::memcpy(header, "RIFF", 4);
-  std::memcpy(header + 8, "WAVEfmt ", 8);
+  std::copy_n("RIFF", 4, header);  // chunk tags carry no NUL
+  std::copy_n("WAVEfmt ", 8, header + 8);
   putLe32(header + 16, WaveFormat::kRecordBytes);
   const auto record = format_.toBytes();
   std::memcpy(header + 20, record.data(), record.size());
-  std::memcpy(header + 38, "data", 4);
+  std::copy_n("data", 4, header + 38);
   open_ = true;
   if (sink_->append(header, sizeof header) != sizeof header) {
     failed_ = true;
