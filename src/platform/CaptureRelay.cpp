@@ -7,7 +7,7 @@
 namespace qp {
 
 CaptureRelay::CaptureRelay(BufferQueue& queue, std::size_t fifoBytes)
-    : queue_(queue), fifo_(fifoBytes), thread_([this] { run(); }) {}
+    : fifo_(fifoBytes), queue_(queue), thread_([this] { run(); }) {}
 
 CaptureRelay::~CaptureRelay() {
   quit_.store(true, std::memory_order_release);

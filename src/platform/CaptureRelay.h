@@ -48,8 +48,8 @@ class CaptureRelay {
   void pass();
   void reportDrops();
 
-  BufferQueue& queue_;
   CaptureFifo fifo_;
+  BufferQueue& queue_;
   std::atomic<bool> running_{false};
   std::atomic<bool> quit_{false};
   std::atomic<std::uint32_t> wakeups_{0};
