@@ -5,7 +5,7 @@
 # loading libraries belong in src/platform, behind the core's interfaces).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-core="src/common src/dsp src/audio src/devices src/export src/alarms src/library src/sharing"
+core="src/common src/skins src/dsp src/audio src/devices src/export src/alarms src/library src/sharing"
 dirs=$(for d in $core; do [ -d "$d" ] && echo "$d"; done)
 [ -n "$dirs" ] || exit 0
 status=0
