@@ -15,6 +15,10 @@ packages=(
   qt6-base-dev libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libmp3lame0
   # tests: independent readers and makers of audio files, a display server
   sox libsox-fmt-base ffmpeg python3 xvfb xauth procps
+  # the desktop program: vector artwork, Qt's own translations, fonts for every language
+  qt6-svg-dev qt6-translations-l10n librsvg2-bin fonts-noto-cjk fonts-dejavu-core
+  # tests of the desktop program: a window manager, input and screenshots, package checks
+  openbox xdotool x11-utils imagemagick desktop-file-utils appstream
   # reference MP3 encoder program for the export benchmark
   lame
 )
