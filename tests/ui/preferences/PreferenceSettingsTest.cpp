@@ -1,5 +1,6 @@
-// The preferences' rules apart from the dialog: the format lists and what they select, what
-// OK writes, and the settings an open main window applies (with the -1 formats resolved).
+// The preferences' rules apart from the dialog: the format lists over the export-format list,
+// the tray switch of what OK writes, and the settings an open main window applies (with the -1
+// formats resolved).
 #include "ui/preferences/PreferenceSettings.h"
 
 #include <gtest/gtest.h>
@@ -34,24 +35,6 @@ TEST(PreferenceSettings, FormatListsOfferTheExportFormatsThenWave) {
   EXPECT_EQ(preferences::formatList(available, english),
             (std::vector<FormatChoice>{{1, "WMA File"}, {0, "Wave File"}}));
   EXPECT_EQ(preferences::formatList({}, english), (std::vector<FormatChoice>{{0, "Wave File"}}));
-
-  const auto list = preferences::formatList(kMp3AndWma, english);
-  struct Case {
-    std::int32_t setting;
-    std::size_t expected;
-  } const cases[] = {{-1, 0}, {3, 0}, {1, 1}, {0, 2}, {2, 0}, {77, 0}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(preferences::selectedFormat(list, c.setting), c.expected) << c.setting;
-  }
-}
-
-TEST(PreferenceSettings, TheSkinListSelectsTheStoredPathElseTheBuiltInSkin) {
-  const std::vector<SkinChoice> skins{
-      {"", "Default", {}}, {"/s/a.skn", "A", {}}, {"/s/b.skn", "B", {}}};
-  EXPECT_EQ(preferences::selectedSkin(skins, ""), 0U);
-  EXPECT_EQ(preferences::selectedSkin(skins, "/s/b.skn"), 2U);
-  EXPECT_EQ(preferences::selectedSkin(skins, "/s/gone.skn"), 0U);
-  EXPECT_EQ(preferences::selectedSkin({}, "/s/a.skn"), 0U);
 }
 
 TEST(PreferenceSettings, WriteStoresTheChoicesAndSwitchesLogOnOnlyOnAChange) {
@@ -94,17 +77,6 @@ TEST(PreferenceSettings, WriteStoresTheChoicesAndSwitchesLogOnOnlyOnAChange) {
     EXPECT_EQ(settings.readNumber("DragFormat", -5), 3) << c.what;
     EXPECT_FALSE(settings.contains("SkinPath")) << c.what;
   }
-}
-
-TEST(PreferenceSettings, OnlyAChangedSkinIsWrittenAndReported) {
-  MemorySettingsStore settings;
-  PreferenceValues initial;
-  initial.skinPath = "/s/a.skn";
-  PreferenceValues chosen = initial;
-  chosen.skinPath = "";
-  EXPECT_TRUE(preferences::write(settings, initial, chosen, nullptr));
-  EXPECT_TRUE(settings.contains("SkinPath"));
-  EXPECT_EQ(settings.readText("SkinPath", "unset"), "");
 }
 
 TEST(PreferenceSettings, AppliedSettingsResolveAndStoreTheUnsetFormats) {

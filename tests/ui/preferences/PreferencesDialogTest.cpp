@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -160,6 +161,7 @@ TEST_F(PreferencesDialogTest, FormatListsSelectTheStoredFormatAndStoreTheChosenI
   } const cases[] = {
       {-9, "MP3 File", -1, 3}, {-1, "MP3 File", -1, 3}, {1, "WMA File", -1, 1},
       {0, "Wave File", -1, 0}, {3, "MP3 File", 2, 0},   {0, "Wave File", 1, 1},
+      {77, "MP3 File", -1, 3},
   };
   for (const char* list : {"emailFormat", "dragFormat"}) {
     const char* setting = list[0] == 'e' ? "EmailFormat" : "DragFormat";
@@ -190,6 +192,8 @@ TEST_F(PreferencesDialogTest, WithoutExportFormatsOnlyWaveIsOffered) {
   dialog.accept();
   EXPECT_EQ(settings_.readNumber("EmailFormat", -9), 0);
   EXPECT_EQ(settings_.readNumber("OnTray", -9), -9);
+  EXPECT_FALSE(settings_.contains("SkinPath"));
+  EXPECT_FALSE(dialog.skinChanged());
 }
 
 TEST_F(PreferencesDialogTest, OnlyAnotherSkinIsWrittenAndReportedAsAChange) {
@@ -265,6 +269,24 @@ TEST_F(PreferencesDialogTest, ASkinsPictureIsShownInThePreview) {
   find<QComboBox>(dialog, "skinList")->setCurrentIndex(1);
   ASSERT_FALSE(preview->pixmap().isNull());
   EXPECT_EQ(preview->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));
+}
+
+TEST_F(PreferencesDialogTest, LaidOutTextsGetAtLeastTheRoomTheyAskFor) {
+  auto dialog = open();
+  dialog->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+  for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+    if (qobject_cast<const QLabel*>(widget) == nullptr &&
+        qobject_cast<const QAbstractButton*>(widget) == nullptr) {
+      continue;
+    }
+    if (widget->isVisible() && widget != find<QLabel>(*dialog, "diskSpaceNote")) {
+      EXPECT_GE(widget->width(), widget->minimumSizeHint().width())
+          << widget->objectName().toStdString();
+      EXPECT_GE(widget->height(), widget->minimumSizeHint().height())
+          << widget->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(PreferencesDialogTest, TabVisitsTheControlsInReadingOrder) {
