@@ -1,12 +1,18 @@
 // Saving and restoring real windows on the (offscreen) desktop: the stored text, a position
-// left on a screen that is gone, the stored-size flag, a missing or broken value, growing.
+// left on a screen that is gone, the stored-size flag, a missing or broken value, growing, and
+// the outline moving between the two views.
 #include "ui/placement/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QRubberBand>
 #include <QWidget>
 
 #include "common/MemorySettingsStore.h"
+#include "support/WaitUntil.h"
+#include "ui/placement/ViewTransition.h"
 
 namespace qp {
 namespace {
@@ -93,6 +99,37 @@ TEST_F(WindowPlacementTest, GrowingKeepsTheCornerUnlessTheScreenEdgeIsInTheWay) 
   EXPECT_EQ(geometry(), QRect(right - 400, work_.y + 20, 400, 100));
   WindowPlacement::grow(window_, QSize(100, work_.height + 500));
   EXPECT_EQ(geometry(), QRect(right - 400, work_.y, 400, work_.height));
+}
+
+TEST(ViewTransition, TheOutlineStepsToTheNewViewAndFinishesOnce) {
+  const PlacementRect standard{100, 100, 400, 300};
+  const PlacementRect small{600, 0, 122, 53};
+  ViewTransition transition(standard, small);
+  std::vector<int> steps;
+  std::vector<QRect> outlines;
+  int finished = 0;
+  QObject::connect(&transition, &ViewTransition::stepped, [&](int step) {
+    steps.push_back(step);
+    const auto bands = QApplication::topLevelWidgets();
+    for (QWidget* widget : bands) {
+      if (qobject_cast<QRubberBand*>(widget) != nullptr && widget->isVisible()) {
+        outlines.push_back(widget->geometry());
+      }
+    }
+  });
+  QObject::connect(&transition, &ViewTransition::finished, [&] { ++finished; });
+  transition.start();
+  ASSERT_TRUE(test::waitUntil([&] {
+    QCoreApplication::processEvents();
+    return finished > 0;
+  }));
+  EXPECT_EQ(steps, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  ASSERT_EQ(outlines.size(), 10U);
+  EXPECT_EQ(outlines.back(), QRect(600, 0, 122, 53));
+  EXPECT_EQ(outlines.front(), QRect(150, 90, 373, 276));
+  EXPECT_FALSE(transition.running());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(finished, 1);
 }
 
 }  // namespace
