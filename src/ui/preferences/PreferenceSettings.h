@@ -61,11 +61,11 @@ std::size_t selectedFormat(const std::vector<FormatChoice>& list, std::int32_t s
 // The skin whose path equals skinPath, else the first (the built-in skin).
 std::size_t selectedSkin(const std::vector<SkinChoice>& skins, const std::string& skinPath);
 
-// Stores the values chosen with OK. Quality, the name prompt, tooltips, sound effects,
-// microphone enhancement and both formats are always written; OnTray only through
-// runAtLogOn, when the choice differs from initial (written directly when runAtLogOn is
-// empty); SkinPath only when the chosen skin differs from the one initially selected.
-// Returns whether the skin changed.
+// Stores the values chosen with OK; initial holds those shown at opening, its skinPath being
+// the path of the skin list's entry selected then (not necessarily the stored one). Quality,
+// the name prompt, tooltips, sound effects, microphone enhancement and both formats are always
+// written; OnTray only when the choice differs from initial, through runAtLogOn (directly when
+// it is empty); SkinPath only when the chosen skin differs. Returns whether the skin changed.
 bool write(SettingsStore& settings, const PreferenceValues& initial, const PreferenceValues& chosen,
            const RunAtLogOnSwitch& runAtLogOn);
 
