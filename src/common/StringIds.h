@@ -126,4 +126,34 @@ inline constexpr int kNoteReadOnly = 1017;
 // Alarms (1100-1199).
 inline constexpr int kIntegerOutOfRange = 1100;  // %i: the least, %i: the greatest
 
+// Preferences and about box (1500-1599), with their established ids.
+inline constexpr int kPreferencesTitle = 37;
+inline constexpr int kAlarmsWithToday = 103;  // %i: notes with an alarm, %i: armed today
+inline constexpr int kWaveFile = 110;
+inline constexpr int kRecordingQualityLabel = 1500;
+inline constexpr int kQualityLowOption = 1501;
+inline constexpr int kQualityMediumOption = 1502;
+inline constexpr int kQualityHighOption = 1503;
+inline constexpr int kSkinLabel = 1504;
+inline constexpr int kEmailFormatLabel = 1505;
+inline constexpr int kDragFormatLabel = 1506;
+inline constexpr int kMicrophoneEnhancementsOption = 1507;
+inline constexpr int kShowOnTaskbarOption = 1508;
+inline constexpr int kShowTooltipsOption = 1509;
+inline constexpr int kPromptForNameOption = 1510;
+inline constexpr int kSoundEffectsOption = 1511;
+inline constexpr int kSkinPreviewName = 1512;
+inline constexpr int kAboutTitle = 1513;
+inline constexpr int kVersionWord = 1514;
+inline constexpr int kStatisticsGroup = 1515;
+inline constexpr int kFoldersLabel = 1516;
+inline constexpr int kNotesLabel = 1517;
+inline constexpr int kAlarmsLabel = 1518;
+inline constexpr int kDiskSpaceUsedLabel = 1519;
+inline constexpr int kDiskSpaceAvailableLabel = 1520;
+inline constexpr int kMakerLine = 1521;
+inline constexpr int kLegalLine = 1522;
+inline constexpr int kWebSiteButton = 1523;
+inline constexpr int kHelpButton = 1524;
+
 }  // namespace qp::StringId
