@@ -79,6 +79,18 @@ TEST_F(CliSkinsTest, ListsTheBuiltInSkinFirstThenTheUsersPackages) {
   EXPECT_EQ(userSkins("1"), (std::vector<std::string>{a + "\ta\t1\t0", b + "\tb\t1\t0"}));
 }
 
+TEST_F(CliSkinsTest, FindsThePackagesBuiltBesideTheProgram) {
+  const auto r = run("skins");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string daylight = std::string(QP_BUILD_SKIN_DIR) + "/Daylight.skn";
+  const std::vector<std::string> all = lines(r.out);
+  ASSERT_GE(all.size(), 2u);
+  EXPECT_EQ(all[1], daylight + "\tDaylight\t1\t0");
+  EXPECT_EQ(run("skin check " + q(daylight)).out, "ok\n");
+  EXPECT_EQ(run("skin use " + q(daylight)).exitCode, 0);
+  EXPECT_EQ(lines(run("skins").out)[1], daylight + "\tDaylight\t1\t1");
+}
+
 TEST_F(CliSkinsTest, CheckPrintsOkOrOneLinePerProblem) {
   struct Case {
     std::string name;
