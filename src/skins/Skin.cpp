@@ -90,20 +90,20 @@ const SkinExports& Skin::exports() const {
   return module_ ? module_->exports() : builtInSkinExports();
 }
 
-SkinRecordValidator& Skin::validator() {
-  std::unique_ptr<SkinRecordValidator>& slot = validators_[static_cast<std::size_t>(sv())];
+SkinRecordValidator& Skin::validator(int32_t view) {
+  std::unique_ptr<SkinRecordValidator>& slot = validators_[static_cast<std::size_t>(view)];
   if (!slot) {
-    slot = std::make_unique<SkinRecordValidator>(exports(), sv());
+    slot = std::make_unique<SkinRecordValidator>(exports(), view);
   }
   return *slot;
 }
 
 template <typename Record>
-const Record* Skin::checked(const Record* record, const char* what, int32_t index) {
+const Record* Skin::checked(const Record* record, const char* what, int32_t index, int32_t view) {
   if (record == nullptr || !module_) {
     return record;
   }
-  const std::string problem = validator().problem(*record);
+  const std::string problem = validator(view).problem(*record);
   if (problem.empty()) {
     return record;
   }
@@ -111,7 +111,7 @@ const Record* Skin::checked(const Record* record, const char* what, int32_t inde
   if (index >= 0) {
     element += " " + std::to_string(index);
   }
-  element += compact_ ? " (small view)" : " (standard view)";
+  element += view != 0 ? " (small view)" : " (standard view)";
   if (reported_.insert(element).second) {
     diagnosticTrace("skin " + path_ + ": " + element + " left out: " + problem);
   }
@@ -125,41 +125,42 @@ const QpSkinFlags* Skin::flags() {
   return exports().getSkin(sv());
 }
 const QpSkinSidePanel* Skin::sidePanel() {
-  return checked(exports().getAdvancedCtrls(sv()), "side panel", -1);
+  return checked(exports().getAdvancedCtrls(sv()), "side panel", -1, sv());
 }
 const QpSkinBitmap* Skin::bitmap(int32_t index) {
-  return checked(exports().getBitmap(index, sv()), "bitmap", index);
+  return checked(exports().getBitmap(index, sv()), "bitmap", index, sv());
 }
 const QpSkinButton* Skin::button(int32_t index) {
-  return checked(exports().getButton(index, sv()), "button", index);
+  return checked(exports().getButton(index, sv()), "button", index, sv());
 }
 const QpSkinGraph* Skin::graph() {
-  return checked(exports().getGraph(sv()), "graph", -1);
+  return checked(exports().getGraph(sv()), "graph", -1, sv());
 }
 const QpSkinKnob* Skin::knob() {
-  return checked(exports().getKnob(sv()), "knob", -1);
+  return checked(exports().getKnob(sv()), "knob", -1, sv());
 }
 const QpSkinListbox* Skin::listbox() {
-  return checked(exports().getListbox(sv()), "list box", -1);
+  return checked(exports().getListbox(sv()), "list box", -1, sv());
 }
 const QpSkinTabOrder* Skin::tabOrder() {
-  return checked(exports().getTabOrder(sv()), "tab order", -1);
+  return checked(exports().getTabOrder(sv()), "tab order", -1, sv());
 }
 const QpSkinText* Skin::text(int32_t index) {
-  return checked(exports().getText(index, sv()), "text", index);
+  return checked(exports().getText(index, sv()), "text", index, sv());
 }
 const QpSkinVUMeter* Skin::vuMeter() {
-  return checked(exports().getVUMeter(sv()), "level meter", -1);
+  return checked(exports().getVUMeter(sv()), "level meter", -1, sv());
 }
 const QpSkinEffects* Skin::effects() {
   return exports().getEffects ? exports().getEffects(sv()) : nullptr;
 }
 const QpSkinVolume* Skin::volume() {
-  return checked(exports().getVolume ? exports().getVolume() : nullptr, "volume", -1);
+  // One record for both views: checked against the standard view's window.
+  return checked(exports().getVolume ? exports().getVolume() : nullptr, "volume", -1, 0);
 }
 
 std::vector<unsigned char> Skin::image(int32_t id) {
-  if (!module_ || id == 0 || !validator().imageProblem(id).empty()) {
+  if (!module_ || id == 0 || !validator(sv()).imageProblem(id).empty()) {
     return {};
   }
   const unsigned char* data = nullptr;

@@ -113,9 +113,10 @@ class Skin {
 
   const SkinExports& exports() const;
   int32_t sv() const { return compact_ ? 1 : 0; }
-  SkinRecordValidator& validator();
+  SkinRecordValidator& validator(int32_t view);
+  // The record when it passes the checks of the view, else null (and one diagnostic line).
   template <typename Record>
-  const Record* checked(const Record* record, const char* what, int32_t index);
+  const Record* checked(const Record* record, const char* what, int32_t index, int32_t view);
   void builtInEffect(int32_t event, intptr_t a);
 
   SettingsStore& settings_;

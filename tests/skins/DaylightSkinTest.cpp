@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DiagnosticTrace.h"
 #include "common/MemorySettingsStore.h"
 #include "platform/DlopenSkinModule.h"
 #include "skins/Skin.h"
@@ -17,7 +18,15 @@ namespace {
 
 class DaylightSkinTest : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(skin_.loadPackage(QP_DAYLIGHT_SKN)); }
+  void SetUp() override {
+    setDiagnosticTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
+    ASSERT_TRUE(skin_.loadPackage(QP_DAYLIGHT_SKN));
+  }
+  // Nothing the test asked for was left out.
+  void TearDown() override {
+    setDiagnosticTraceSink({});
+    EXPECT_EQ(trace_, std::vector<std::string>{});
+  }
 
   std::vector<int> buttons() {
     std::vector<int> present;
@@ -32,6 +41,7 @@ class DaylightSkinTest : public testing::Test {
   MemorySettingsStore settings_;
   DlopenSkinModuleLoader loader_;
   Skin skin_{settings_, loader_};
+  std::vector<std::string> trace_;
 };
 
 TEST_F(DaylightSkinTest, PassesTheCheckOfEveryRecord) {
@@ -92,6 +102,7 @@ TEST_F(DaylightSkinTest, BackgroundsHaveTheWindowSizes) {
     const auto faceSize = pngSize(face.data(), face.size());
     ASSERT_TRUE(faceSize);
     EXPECT_EQ(faceSize->width, record->right - record->left);
+    EXPECT_NE(skin_.volume(), nullptr);  // one record for both views
   }
 }
 
