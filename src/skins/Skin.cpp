@@ -54,7 +54,16 @@ bool Skin::loadPackage(const std::string& path) {
   }
   module_ = std::move(module);
   path_ = path;
+  if (compact_ && smallViewIsBuiltIn()) {
+    unload();
+    unloadedForSmallView_ = true;
+  }
   return true;
+}
+
+bool Skin::smallViewIsBuiltIn() {
+  const QpSkinGeneral* record = module_ ? general() : nullptr;
+  return record != nullptr && record->smallViewUsesBuiltIn != 0;
 }
 
 void Skin::unload() {
@@ -74,12 +83,9 @@ void Skin::setCompact(bool compact) {
     return;
   }
   compact_ = compact;
-  if (compact && module_) {
-    const QpSkinGeneral* record = general();
-    if (record != nullptr && record->smallViewUsesBuiltIn != 0) {
-      unload();
-      unloadedForSmallView_ = true;
-    }
+  if (compact && smallViewIsBuiltIn()) {
+    unload();
+    unloadedForSmallView_ = true;
   } else if (!compact && unloadedForSmallView_) {
     unloadedForSmallView_ = false;
     loadConfigured();

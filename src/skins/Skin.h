@@ -55,7 +55,9 @@ class Skin {
   // Loads the package named by SkinPath; an empty or unusable path leaves the built-in skin.
   void loadConfigured();
   // Unloads the current package and loads the one at path; false (and one diagnostic line)
-  // when it cannot be loaded or is refused; then the built-in skin answers.
+  // when it cannot be loaded or is refused; then the built-in skin answers. In the small view
+  // a package that leaves it to the built-in skin is accepted but unloaded at once (see
+  // setCompact).
   bool loadPackage(const std::string& path);
   // Back to the built-in skin.
   void unload();
@@ -112,6 +114,8 @@ class Skin {
   };
 
   const SkinExports& exports() const;
+  // A package is loaded and its general record leaves the small view to the built-in skin.
+  bool smallViewIsBuiltIn();
   int32_t sv() const { return compact_ ? 1 : 0; }
   SkinRecordValidator& validator(int32_t view);
   // The record when it passes the checks of the view, else null (and one diagnostic line).

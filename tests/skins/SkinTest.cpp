@@ -179,6 +179,14 @@ TEST_F(SkinTest, SmallViewOfTheBuiltInSkinUnloadsAndReloadsThePackage) {
   EXPECT_EQ(skin_.path(), package("small_builtin"));
   EXPECT_EQ(skin_.nameStringId(), 4242);
 
+  // Loaded while the small view is shown: accepted, and loaded when the standard view returns.
+  skin_.setCompact(true);
+  skin_.unload();
+  EXPECT_TRUE(skin_.loadPackage(package("small_builtin")));
+  EXPECT_FALSE(skin_.isPackage());
+  skin_.setCompact(false);
+  EXPECT_TRUE(skin_.isPackage());
+
   // A package with a small view of its own stays loaded and serves it.
   ASSERT_TRUE(skin_.loadPackage(package("complete")));
   skin_.setCompact(true);
