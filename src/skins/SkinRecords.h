@@ -1,6 +1,10 @@
 #pragma once
 
+#ifdef __cplusplus
 #include <cstdint>
+#else
+#include <stdint.h>  // skin packages may be written in C
+#endif
 
 // The records a skin hands out, shared with skin packages (plain C layout, 32-bit fields).
 // Coordinates are pixels of the main window's client area; colours are 0x00BBGGRR; bitmap ids
