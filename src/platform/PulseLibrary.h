@@ -5,33 +5,62 @@
 namespace qp {
 
 // Every PulseAudio client function the sound backend and the mixer call, as X(name).
-#define QP_PULSE_FUNCTIONS(X)                                                                      \
-  X(pa_bytes_per_second)                                                                           \
-  X(pa_context_connect)                                                                            \
-  X(pa_context_disconnect)                                                                         \
-  X(pa_context_errno) X(pa_context_get_server_info) X(pa_context_get_sink_info_by_name) X(         \
-      pa_context_get_sink_info_list) X(pa_context_get_source_info_by_name)                         \
-      X(pa_context_get_source_info_list) X(pa_context_get_state) X(pa_context_new) X(              \
-          pa_context_rttime_new) X(pa_context_rttime_restart) X(pa_context_set_sink_mute_by_name)  \
-          X(pa_context_set_sink_volume_by_name) X(pa_context_set_source_mute_by_name) X(           \
-              pa_context_set_source_volume_by_name) X(pa_context_set_state_callback)               \
-              X(pa_context_set_subscribe_callback) X(pa_context_subscribe) X(pa_context_unref) X(  \
-                  pa_frame_size) X(pa_operation_get_state) X(pa_operation_unref) X(pa_rtclock_now) \
-                  X(pa_sample_spec_valid) X(pa_stream_connect_playback)                            \
-                      X(pa_stream_connect_record) X(pa_stream_cork) X(pa_stream_disconnect) X(     \
-                          pa_stream_drop) X(pa_stream_flush) X(pa_stream_get_state)                \
-                          X(pa_stream_get_time) X(pa_stream_new) X(pa_stream_peek) X(              \
-                              pa_stream_readable_size) X(pa_stream_set_read_callback)              \
-                              X(pa_stream_set_state_callback) X(pa_stream_set_underflow_callback)  \
-                                  X(pa_stream_unref) X(pa_stream_write) X(pa_strerror)             \
-                                      X(pa_threaded_mainloop_free) X(pa_threaded_mainloop_get_api) \
-                                          X(pa_threaded_mainloop_lock) X(pa_threaded_mainloop_new) \
-                                              X(pa_threaded_mainloop_signal)                       \
-                                                  X(pa_threaded_mainloop_start)                    \
-                                                      X(pa_threaded_mainloop_stop)                 \
-                                                          X(pa_threaded_mainloop_unlock)           \
-                                                              X(pa_threaded_mainloop_wait)         \
-                                                                  X(pa_usec_to_bytes)
+// clang-format off
+#define QP_PULSE_FUNCTIONS(X) \
+  X(pa_bytes_per_second) \
+  X(pa_context_connect) \
+  X(pa_context_disconnect) \
+  X(pa_context_errno) \
+  X(pa_context_get_server_info) \
+  X(pa_context_get_sink_info_by_name) \
+  X(pa_context_get_sink_info_list) \
+  X(pa_context_get_source_info_by_name) \
+  X(pa_context_get_source_info_list) \
+  X(pa_context_get_state) \
+  X(pa_context_new) \
+  X(pa_context_rttime_new) \
+  X(pa_context_rttime_restart) \
+  X(pa_context_set_sink_mute_by_name) \
+  X(pa_context_set_sink_volume_by_name) \
+  X(pa_context_set_source_mute_by_name) \
+  X(pa_context_set_source_volume_by_name) \
+  X(pa_context_set_state_callback) \
+  X(pa_context_set_subscribe_callback) \
+  X(pa_context_subscribe) \
+  X(pa_context_unref) \
+  X(pa_frame_size) \
+  X(pa_operation_get_state) \
+  X(pa_operation_unref) \
+  X(pa_rtclock_now) \
+  X(pa_sample_spec_valid) \
+  X(pa_stream_connect_playback) \
+  X(pa_stream_connect_record) \
+  X(pa_stream_cork) \
+  X(pa_stream_disconnect) \
+  X(pa_stream_drop) \
+  X(pa_stream_flush) \
+  X(pa_stream_get_state) \
+  X(pa_stream_get_time) \
+  X(pa_stream_new) \
+  X(pa_stream_peek) \
+  X(pa_stream_readable_size) \
+  X(pa_stream_set_read_callback) \
+  X(pa_stream_set_state_callback) \
+  X(pa_stream_set_underflow_callback) \
+  X(pa_stream_unref) \
+  X(pa_stream_write) \
+  X(pa_strerror) \
+  X(pa_threaded_mainloop_free) \
+  X(pa_threaded_mainloop_get_api) \
+  X(pa_threaded_mainloop_lock) \
+  X(pa_threaded_mainloop_new) \
+  X(pa_threaded_mainloop_signal) \
+  X(pa_threaded_mainloop_start) \
+  X(pa_threaded_mainloop_stop) \
+  X(pa_threaded_mainloop_unlock) \
+  X(pa_threaded_mainloop_wait) \
+  X(pa_usec_to_bytes)
+// clang-format on
 
 // The PulseAudio client library (libpulse.so.0), loaded with dlopen the first time a sound
 // device or the mixer connects, so that verbs without sound never load it and its
