@@ -1,7 +1,11 @@
 // Real-time factor of the Silkvoice noise reduction (CSilkvoiceFilter::Process, fed in the
 // main recorder's block size) against the speexdsp preprocessor's denoiser (20 ms frames,
 // denoise on, AGC off) on the same 16-bit mono signal: seconds of audio per CPU second.
-// After the runs a table gives both figures and their ratio per rate.
+// Silkvoice runs a second time in the reference's 20 ms frames, so the two are also compared
+// at equal frame sizes. By default every case runs five times, the repetitions of all cases
+// in random interleaved order (so a drift of the machine's speed hits both sides alike), and
+// the medians count. After the runs a table gives the figures and ratios per rate; the last
+// line is the ratio at 22050 Hz in the recorder's blocks.
 #include <benchmark/benchmark.h>
 #include <speex/speex_preprocess.h>
 
@@ -57,11 +61,13 @@ void reportRealTime(benchmark::State& state, const char* name, int rate, std::si
   state.SetLabel(std::string(name) + " " + std::to_string(rate) + " Hz");
 }
 
-void BM_Silkvoice(benchmark::State& state) {
+// Silkvoice fed in blocks of blockBytes (0: the main recorder's block size).
+void runSilkvoice(benchmark::State& state, std::uint32_t blockBytes, const char* name) {
   const int rate = static_cast<int>(state.range(0));
   const std::vector<std::int16_t> signal = testSignal(rate);
   std::vector<std::int16_t> work(signal.size());
-  const std::uint32_t block = qp::BufferSizing::mainRecorderBufferBytes(rate);
+  const std::uint32_t block =
+      blockBytes != 0 ? blockBytes : qp::BufferSizing::mainRecorderBufferBytes(rate);
   qp::dsp::CSilkvoiceFilter filter;
   filter.Configure(static_cast<std::uint32_t>(rate), 16, 1);
   for (auto _ : state) {
@@ -73,7 +79,16 @@ void BM_Silkvoice(benchmark::State& state) {
     }
     benchmark::ClobberMemory();
   }
-  reportRealTime(state, "silkvoice", rate, signal.size());
+  reportRealTime(state, name, rate, signal.size());
+}
+
+void BM_Silkvoice(benchmark::State& state) {
+  runSilkvoice(state, 0, "silkvoice");
+}
+
+// In the reference's frames: 20 ms of 16-bit mono.
+void BM_SilkvoiceEqualFrames(benchmark::State& state) {
+  runSilkvoice(state, static_cast<std::uint32_t>(state.range(0) / 50 * 2), "silkvoice-20ms");
 }
 
 void BM_SpeexDenoise(benchmark::State& state) {
@@ -99,6 +114,12 @@ void BM_SpeexDenoise(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Silkvoice)
+    ->Arg(8000)
+    ->Arg(11025)
+    ->Arg(22050)
+    ->Arg(44100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SilkvoiceEqualFrames)
     ->Arg(8000)
     ->Arg(11025)
     ->Arg(22050)
@@ -136,20 +157,50 @@ class CollectingReporter : public benchmark::ConsoleReporter {
 };
 
 void printRatios() {
-  std::printf("\n%-8s %14s %14s %8s\n", "rate", "silkvoice x", "speexdsp x", "ratio");
+  std::printf("\n%-8s %14s %14s %14s %8s %8s\n", "rate", "silkvoice x", "at 20 ms x", "speexdsp x",
+              "ratio", "at 20 ms");
+  auto ratio = [](double ours, double reference) {
+    return reference > 0.0 ? ours / reference : 0.0;
+  };
   for (const int rate : {8000, 11025, 22050, 44100}) {
     const std::string suffix = " " + std::to_string(rate) + " Hz";
     const double ours = figures()["silkvoice" + suffix];
+    const double equal = figures()["silkvoice-20ms" + suffix];
     const double reference = figures()["speexdsp" + suffix];
-    std::printf("%-8d %14.0f %14.0f %8.2f\n", rate, ours, reference,
-                reference > 0.0 ? ours / reference : 0.0);
+    std::printf("%-8d %14.0f %14.0f %14.0f %8.2f %8.2f\n", rate, ours, equal, reference,
+                ratio(ours, reference), ratio(equal, reference));
   }
+  std::printf("ratio silkvoice / speexdsp at 22050 Hz: %.2f\n",
+              ratio(figures()["silkvoice 22050 Hz"], figures()["speexdsp 22050 Hz"]));
+}
+
+// The default flags: five repetitions of each case, interleaved at random, unless the
+// command line chooses otherwise.
+std::vector<char*> withDefaultFlags(int argc, char** argv) {
+  static char repetitions[] = "--benchmark_repetitions=5";
+  static char interleave[] = "--benchmark_enable_random_interleaving=true";
+  std::vector<char*> args(argv, argv + argc);
+  bool hasRepetitions = false;
+  bool hasInterleave = false;
+  for (int i = 1; i < argc; ++i) {
+    hasRepetitions = hasRepetitions || std::strstr(argv[i], "benchmark_repetitions") != nullptr;
+    hasInterleave = hasInterleave || std::strstr(argv[i], "random_interleaving") != nullptr;
+  }
+  if (!hasRepetitions) {
+    args.push_back(repetitions);
+  }
+  if (!hasInterleave) {
+    args.push_back(interleave);
+  }
+  return args;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  std::vector<char*> args = withDefaultFlags(argc, argv);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
   CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

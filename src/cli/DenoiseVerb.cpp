@@ -94,6 +94,7 @@ int runDenoise(const std::vector<std::string>& args) {
   filter.Configure(format.nSamplesPerSec, format.wBitsPerSample, format.nChannels);
   WaveFileWriter writer;
   writer.setDurable(false);
+  writer.setBuffered(true);
   WaveFormat outFormat;
   outFormat.copy(format);
   if (!writer.open(parsed.positional()[1], outFormat)) {

@@ -127,6 +127,7 @@ int runSpeed(const std::vector<std::string>& args) {
   }
   WaveFileWriter writer;
   writer.setDurable(false);
+  writer.setBuffered(true);
   if (!writer.open(outPath, WaveFormat::pcm(1, f.nSamplesPerSec, 16))) {
     return fileError(outPath, "Unable to create the note file.");
   }

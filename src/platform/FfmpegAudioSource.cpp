@@ -4,25 +4,26 @@ namespace qp {
 
 bool FfmpegAudioSource::open(const std::string& path) {
   AVFormatContext* raw = nullptr;
-  if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) {
+  if (ffmpeg().avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) {
     return false;
   }
   input_.reset(raw);
-  if (avformat_find_stream_info(input_.get(), nullptr) < 0) {
+  if (ffmpeg().avformat_find_stream_info(input_.get(), nullptr) < 0) {
     return false;
   }
   const AVCodec* codec = nullptr;
-  streamIndex_ = av_find_best_stream(input_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+  streamIndex_ = ffmpeg().av_find_best_stream(input_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
   if (streamIndex_ < 0 || !codec) {
     return false;
   }
-  decoder_.reset(avcodec_alloc_context3(codec));
+  decoder_.reset(ffmpeg().avcodec_alloc_context3(codec));
   if (!decoder_ ||
-      avcodec_parameters_to_context(decoder_.get(), input_->streams[streamIndex_]->codecpar) < 0 ||
-      avcodec_open2(decoder_.get(), codec, nullptr) < 0) {
+      ffmpeg().avcodec_parameters_to_context(decoder_.get(),
+                                             input_->streams[streamIndex_]->codecpar) < 0 ||
+      ffmpeg().avcodec_open2(decoder_.get(), codec, nullptr) < 0) {
     return false;
   }
-  frame_.reset(av_frame_alloc());
+  frame_.reset(ffmpeg().av_frame_alloc());
   return frame_ && decoder_->sample_rate > 0 && decoder_->ch_layout.nb_channels > 0;
 }
 
@@ -30,14 +31,14 @@ bool FfmpegAudioSource::reserve(int frames) {
   if (converted_ && converted_->nb_samples >= frames) {
     return true;
   }
-  AvFramePtr grown(av_frame_alloc());
+  AvFramePtr grown(ffmpeg().av_frame_alloc());
   if (!grown) {
     return false;
   }
   grown->format = outFormat_;
   grown->nb_samples = frames;
-  av_channel_layout_default(&grown->ch_layout, outChannels_);
-  if (av_frame_get_buffer(grown.get(), 0) < 0) {
+  ffmpeg().av_channel_layout_default(&grown->ch_layout, outChannels_);
+  if (ffmpeg().av_frame_get_buffer(grown.get(), 0) < 0) {
     return false;
   }
   converted_ = std::move(grown);
@@ -47,11 +48,11 @@ bool FfmpegAudioSource::reserve(int frames) {
 // frame null drains the converter.
 bool FfmpegAudioSource::deliver(const AVFrame* frame, const Sink& sink) {
   const int inFrames = frame ? frame->nb_samples : 0;
-  const int room = swr_get_out_samples(resampler_.get(), inFrames);
+  const int room = ffmpeg().swr_get_out_samples(resampler_.get(), inFrames);
   if (room < 0 || !reserve(room > 0 ? room : 1)) {
     return false;
   }
-  const int got = swr_convert(
+  const int got = ffmpeg().swr_convert(
       resampler_.get(), converted_->extended_data, converted_->nb_samples,
       frame ? const_cast<const std::uint8_t**>(frame->extended_data) : nullptr, inFrames);
   if (got < 0) {
@@ -62,7 +63,7 @@ bool FfmpegAudioSource::deliver(const AVFrame* frame, const Sink& sink) {
 
 bool FfmpegAudioSource::receiveAll(const Sink& sink) {
   for (;;) {
-    const int status = avcodec_receive_frame(decoder_.get(), frame_.get());
+    const int status = ffmpeg().avcodec_receive_frame(decoder_.get(), frame_.get());
     if (status == AVERROR(EAGAIN) || status == AVERROR_EOF) {
       return true;
     }
@@ -70,7 +71,7 @@ bool FfmpegAudioSource::receiveAll(const Sink& sink) {
       return false;
     }
     const bool ok = deliver(frame_.get(), sink);
-    av_frame_unref(frame_.get());
+    ffmpeg().av_frame_unref(frame_.get());
     if (!ok) {
       return false;
     }
@@ -81,32 +82,32 @@ bool FfmpegAudioSource::decode(AVSampleFormat format, int channels, const Sink& 
   outFormat_ = format;
   outChannels_ = channels;
   AVChannelLayout outLayout;
-  av_channel_layout_default(&outLayout, channels);
+  ffmpeg().av_channel_layout_default(&outLayout, channels);
   SwrContext* raw = nullptr;
-  const int made =
-      swr_alloc_set_opts2(&raw, &outLayout, format, decoder_->sample_rate, &decoder_->ch_layout,
-                          decoder_->sample_fmt, decoder_->sample_rate, 0, nullptr);
+  const int made = ffmpeg().swr_alloc_set_opts2(&raw, &outLayout, format, decoder_->sample_rate,
+                                                &decoder_->ch_layout, decoder_->sample_fmt,
+                                                decoder_->sample_rate, 0, nullptr);
   resampler_.reset(raw);
-  if (made < 0 || swr_init(resampler_.get()) < 0) {
+  if (made < 0 || ffmpeg().swr_init(resampler_.get()) < 0) {
     return false;
   }
-  AvPacketPtr packet(av_packet_alloc());
+  AvPacketPtr packet(ffmpeg().av_packet_alloc());
   if (!packet) {
     return false;
   }
-  while (av_read_frame(input_.get(), packet.get()) >= 0) {
+  while (ffmpeg().av_read_frame(input_.get(), packet.get()) >= 0) {
     bool ok = true;
     if (packet->stream_index == streamIndex_) {
       // A damaged packet is skipped; the decoder picks up again at the next one.
-      avcodec_send_packet(decoder_.get(), packet.get());
+      ffmpeg().avcodec_send_packet(decoder_.get(), packet.get());
       ok = receiveAll(sink);
     }
-    av_packet_unref(packet.get());
+    ffmpeg().av_packet_unref(packet.get());
     if (!ok) {
       return false;
     }
   }
-  avcodec_send_packet(decoder_.get(), nullptr);
+  ffmpeg().avcodec_send_packet(decoder_.get(), nullptr);
   return receiveAll(sink) && deliver(nullptr, sink);
 }
 

@@ -1,44 +1,39 @@
 #pragma once
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/audio_fifo.h>
-#include <libavutil/frame.h>
-#include <libswresample/swresample.h>
-}
-
 #include <memory>
+
+#include "platform/FfmpegLibrary.h"
 
 namespace qp {
 
-// Owning handles for the FFmpeg objects of a conversion; nothing is freed by hand.
+// Owning handles for the FFmpeg objects of a conversion; nothing is freed by hand. A handle
+// exists only once FfmpegLibrary has loaded the functions that free it.
 struct AvInputDeleter {
-  void operator()(AVFormatContext* ctx) const { avformat_close_input(&ctx); }
+  void operator()(AVFormatContext* ctx) const { ffmpeg().avformat_close_input(&ctx); }
 };
 // An output context: closes its file (when one was opened) and frees the context.
 struct AvOutputDeleter {
   void operator()(AVFormatContext* ctx) const {
     if (ctx->pb && !(ctx->oformat->flags & AVFMT_NOFILE)) {
-      avio_closep(&ctx->pb);
+      ffmpeg().avio_closep(&ctx->pb);
     }
-    avformat_free_context(ctx);
+    ffmpeg().avformat_free_context(ctx);
   }
 };
 struct AvCodecDeleter {
-  void operator()(AVCodecContext* ctx) const { avcodec_free_context(&ctx); }
+  void operator()(AVCodecContext* ctx) const { ffmpeg().avcodec_free_context(&ctx); }
 };
 struct AvFrameDeleter {
-  void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+  void operator()(AVFrame* frame) const { ffmpeg().av_frame_free(&frame); }
 };
 struct AvPacketDeleter {
-  void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+  void operator()(AVPacket* packet) const { ffmpeg().av_packet_free(&packet); }
 };
 struct SwrDeleter {
-  void operator()(SwrContext* ctx) const { swr_free(&ctx); }
+  void operator()(SwrContext* ctx) const { ffmpeg().swr_free(&ctx); }
 };
 struct AvFifoDeleter {
-  void operator()(AVAudioFifo* fifo) const { av_audio_fifo_free(fifo); }
+  void operator()(AVAudioFifo* fifo) const { ffmpeg().av_audio_fifo_free(fifo); }
 };
 
 using AvInputPtr = std::unique_ptr<AVFormatContext, AvInputDeleter>;

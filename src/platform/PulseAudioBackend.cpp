@@ -28,7 +28,7 @@ bool devicePresent(PulseContext& context, bool source, const std::string& name) 
   } query{&context};
   PulseContext::Lock lock(context);
   if (source) {
-    context.await(pa_context_get_source_info_by_name(
+    context.await(pulse().pa_context_get_source_info_by_name(
         context.context(), name.c_str(),
         [](pa_context*, const pa_source_info* info, int eol, void* data) {
           auto* q = static_cast<Query*>(data);
@@ -36,7 +36,7 @@ bool devicePresent(PulseContext& context, bool source, const std::string& name) 
         },
         &query));
   } else {
-    context.await(pa_context_get_sink_info_by_name(
+    context.await(pulse().pa_context_get_sink_info_by_name(
         context.context(), name.c_str(),
         [](pa_context*, const pa_sink_info* info, int eol, void* data) {
           auto* q = static_cast<Query*>(data);

@@ -32,7 +32,8 @@ void PulseCapturePort::onRead(pa_stream* stream, std::size_t /*bytes*/, void* se
   auto* port = static_cast<PulseCapturePort*>(self);
   const void* data = nullptr;
   std::size_t count = 0;
-  while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &count) == 0) {
+  while (pulse().pa_stream_readable_size(stream) > 0 &&
+         pulse().pa_stream_peek(stream, &data, &count) == 0) {
     if (count == 0) {
       break;
     }
@@ -40,7 +41,7 @@ void PulseCapturePort::onRead(pa_stream* stream, std::size_t /*bytes*/, void* se
       // A hole in the stream (data == nullptr) is taken as silence.
       port->relay_->deliver(static_cast<const std::uint8_t*>(data), count);
     }
-    pa_stream_drop(stream);
+    pulse().pa_stream_drop(stream);
   }
 }
 
@@ -50,36 +51,37 @@ int PulseCapturePort::connect(const WaveFormat& format, const std::string& sourc
     return MMSYSERR_INVALPARAM;
   }
   if (!relay_) {
-    relay_ = std::make_unique<CaptureRelay>(queue_, pa_bytes_per_second(&spec) * kFifoSeconds);
+    relay_ =
+        std::make_unique<CaptureRelay>(queue_, pulse().pa_bytes_per_second(&spec) * kFifoSeconds);
   }
   PulseContext::Lock lock(*context_);
-  stream_.reset(pa_stream_new(context_->context(), "Microphone", &spec, nullptr));
+  stream_.reset(pulse().pa_stream_new(context_->context(), "Microphone", &spec, nullptr));
   if (!stream_) {
     return MMSYSERR_NODRIVER;
   }
-  pa_stream_set_state_callback(stream_.get(), &PulseCapturePort::onStateChange, this);
-  pa_stream_set_read_callback(stream_.get(), &PulseCapturePort::onRead, this);
+  pulse().pa_stream_set_state_callback(stream_.get(), &PulseCapturePort::onStateChange, this);
+  pulse().pa_stream_set_read_callback(stream_.get(), &PulseCapturePort::onRead, this);
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
   attr.fragsize =
-      static_cast<std::uint32_t>(pa_usec_to_bytes(pa_usec_t{kFragmentMs} * 1000, &spec));
+      static_cast<std::uint32_t>(pulse().pa_usec_to_bytes(pa_usec_t{kFragmentMs} * 1000, &spec));
   const auto flags =
       static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
-  if (pa_stream_connect_record(stream_.get(), source.empty() ? nullptr : source.c_str(), &attr,
-                               flags) < 0) {
+  if (pulse().pa_stream_connect_record(stream_.get(), source.empty() ? nullptr : source.c_str(),
+                                       &attr, flags) < 0) {
     stream_.reset();
     return MMSYSERR_BADDEVICEID;
   }
   for (;;) {
-    const pa_stream_state_t state = pa_stream_get_state(stream_.get());
+    const pa_stream_state_t state = pulse().pa_stream_get_state(stream_.get());
     if (state == PA_STREAM_READY) {
       return 0;
     }
     if (!PA_STREAM_IS_GOOD(state)) {
       diagnosticTrace(std::string("Sound server: record stream failed: ") +
-                      pa_strerror(pa_context_errno(context_->context())));
-      pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
-      pa_stream_set_read_callback(stream_.get(), nullptr, nullptr);
+                      pulse().pa_strerror(pulse().pa_context_errno(context_->context())));
+      pulse().pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
+      pulse().pa_stream_set_read_callback(stream_.get(), nullptr, nullptr);
       stream_.reset();
       return MMSYSERR_BADDEVICEID;
     }
@@ -94,10 +96,10 @@ int PulseCapturePort::cork(bool paused) {
   PulseContext::Lock lock(*context_);
   if (!paused) {
     // What arrived while corked belongs to no recording.
-    context_->await(pa_stream_flush(stream_.get(), &PulseCapturePort::onSuccess, this));
+    context_->await(pulse().pa_stream_flush(stream_.get(), &PulseCapturePort::onSuccess, this));
   }
   context_->await(
-      pa_stream_cork(stream_.get(), paused ? 1 : 0, &PulseCapturePort::onSuccess, this));
+      pulse().pa_stream_cork(stream_.get(), paused ? 1 : 0, &PulseCapturePort::onSuccess, this));
   return 0;
 }
 
@@ -150,9 +152,9 @@ void PulseCapturePort::disconnect() {
     return;
   }
   PulseContext::Lock lock(*context_);
-  pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
-  pa_stream_set_read_callback(stream_.get(), nullptr, nullptr);
-  pa_stream_disconnect(stream_.get());
+  pulse().pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
+  pulse().pa_stream_set_read_callback(stream_.get(), nullptr, nullptr);
+  pulse().pa_stream_disconnect(stream_.get());
   stream_.reset();
 }
 

@@ -2,6 +2,8 @@
 
 #include <pulse/pulseaudio.h>
 
+#include "platform/PulseLibrary.h"
+
 #include <string>
 
 #include "audio/wave/WaveFormat.h"
@@ -24,11 +26,11 @@ class PulseContext {
 
   pa_threaded_mainloop* mainloop() { return mainloop_.get(); }
   pa_context* context() { return context_.get(); }
-  void lock() { pa_threaded_mainloop_lock(mainloop_.get()); }
-  void unlock() { pa_threaded_mainloop_unlock(mainloop_.get()); }
+  void lock() { pulse().pa_threaded_mainloop_lock(mainloop_.get()); }
+  void unlock() { pulse().pa_threaded_mainloop_unlock(mainloop_.get()); }
   // Called with the lock held: sleeps until a callback signals.
-  void wait() { pa_threaded_mainloop_wait(mainloop_.get()); }
-  void signal() { pa_threaded_mainloop_signal(mainloop_.get(), 0); }
+  void wait() { pulse().pa_threaded_mainloop_wait(mainloop_.get()); }
+  void signal() { pulse().pa_threaded_mainloop_signal(mainloop_.get(), 0); }
   // Waits (lock held) until the operation has finished.
   void await(pa_operation* op);
 

@@ -2,6 +2,8 @@
 
 #include <pulse/pulseaudio.h>
 
+#include "platform/PulseLibrary.h"
+
 #include <memory>
 
 namespace qp {
@@ -9,21 +11,21 @@ namespace qp {
 // Owning handles for the PulseAudio objects; nothing is freed by hand.
 struct PaMainloopDeleter {
   void operator()(pa_threaded_mainloop* loop) const {
-    pa_threaded_mainloop_stop(loop);
-    pa_threaded_mainloop_free(loop);
+    pulse().pa_threaded_mainloop_stop(loop);
+    pulse().pa_threaded_mainloop_free(loop);
   }
 };
 struct PaContextDeleter {
   void operator()(pa_context* context) const {
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    pulse().pa_context_disconnect(context);
+    pulse().pa_context_unref(context);
   }
 };
 struct PaStreamDeleter {
-  void operator()(pa_stream* stream) const { pa_stream_unref(stream); }
+  void operator()(pa_stream* stream) const { pulse().pa_stream_unref(stream); }
 };
 struct PaOperationDeleter {
-  void operator()(pa_operation* op) const { pa_operation_unref(op); }
+  void operator()(pa_operation* op) const { pulse().pa_operation_unref(op); }
 };
 
 using PaMainloopPtr = std::unique_ptr<pa_threaded_mainloop, PaMainloopDeleter>;

@@ -115,13 +115,14 @@ void PulseMixerConnection::subscribe(PulseContext& context) {
   PulseContext::Lock lock(context);
   Query query;
   query.context = &context;
-  context.await(pa_context_get_server_info(context.context(), &onServerInfo, &query));
+  context.await(pulse().pa_context_get_server_info(context.context(), &onServerInfo, &query));
   defaultSink_ = query.defaultSink;
   defaultSource_ = query.defaultSource;
-  pa_context_set_subscribe_callback(context.context(), &PulseMixerConnection::onEvent, this);
+  pulse().pa_context_set_subscribe_callback(context.context(), &PulseMixerConnection::onEvent,
+                                            this);
   const auto mask = static_cast<pa_subscription_mask_t>(
       PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SERVER);
-  context.await(pa_context_subscribe(context.context(), mask, &onSuccess, &query));
+  context.await(pulse().pa_context_subscribe(context.context(), mask, &onSuccess, &query));
 }
 
 bool PulseMixerConnection::listDevices(std::vector<ServerDevice>& devices) {
@@ -134,11 +135,12 @@ bool PulseMixerConnection::listDevices(std::vector<ServerDevice>& devices) {
   Query query;
   query.context = context.get();
   query.devices = &devices;
-  context->await(pa_context_get_server_info(context->context(), &onServerInfo, &query));
+  context->await(pulse().pa_context_get_server_info(context->context(), &onServerInfo, &query));
   const bool haveServer = query.ok;
   query.ok = true;
-  context->await(pa_context_get_source_info_list(context->context(), &onSourceInfo, &query));
-  context->await(pa_context_get_sink_info_list(context->context(), &onSinkInfo, &query));
+  context->await(
+      pulse().pa_context_get_source_info_list(context->context(), &onSourceInfo, &query));
+  context->await(pulse().pa_context_get_sink_info_list(context->context(), &onSinkInfo, &query));
   if (!haveServer || !query.ok) {
     devices.clear();
     return false;
@@ -157,8 +159,8 @@ bool PulseMixerConnection::readDevice(MixerDirection direction, const std::strin
   query.state = &state;
   return runRequest(connection(), query, [&](pa_context* c) {
     return direction == MixerDirection::Recording
-               ? pa_context_get_source_info_by_name(c, name.c_str(), &onSourceInfo, &query)
-               : pa_context_get_sink_info_by_name(c, name.c_str(), &onSinkInfo, &query);
+               ? pulse().pa_context_get_source_info_by_name(c, name.c_str(), &onSourceInfo, &query)
+               : pulse().pa_context_get_sink_info_by_name(c, name.c_str(), &onSinkInfo, &query);
   });
 }
 
@@ -175,8 +177,10 @@ bool PulseMixerConnection::writeVolume(MixerDirection direction, const std::stri
   Query query;
   return runRequest(connection(), query, [&](pa_context* c) {
     return direction == MixerDirection::Recording
-               ? pa_context_set_source_volume_by_name(c, name.c_str(), &volume, &onSuccess, &query)
-               : pa_context_set_sink_volume_by_name(c, name.c_str(), &volume, &onSuccess, &query);
+               ? pulse().pa_context_set_source_volume_by_name(c, name.c_str(), &volume, &onSuccess,
+                                                              &query)
+               : pulse().pa_context_set_sink_volume_by_name(c, name.c_str(), &volume, &onSuccess,
+                                                            &query);
   });
 }
 
@@ -185,9 +189,10 @@ bool PulseMixerConnection::writeMute(MixerDirection direction, const std::string
   const int mute = muted ? 1 : 0;
   Query query;
   return runRequest(connection(), query, [&](pa_context* c) {
-    return direction == MixerDirection::Recording
-               ? pa_context_set_source_mute_by_name(c, name.c_str(), mute, &onSuccess, &query)
-               : pa_context_set_sink_mute_by_name(c, name.c_str(), mute, &onSuccess, &query);
+    return direction == MixerDirection::Recording ? pulse().pa_context_set_source_mute_by_name(
+                                                        c, name.c_str(), mute, &onSuccess, &query)
+                                                  : pulse().pa_context_set_sink_mute_by_name(
+                                                        c, name.c_str(), mute, &onSuccess, &query);
   });
 }
 
@@ -222,9 +227,9 @@ void PulseMixerConnection::onEvent(pa_context* context, pa_subscription_event_ty
   if (facility == PA_SUBSCRIPTION_EVENT_SERVER) {
     // A default device may have changed: compare once the server's answer is in.
     pa_operation* op =
-        pa_context_get_server_info(context, &PulseMixerConnection::onServerEvent, self);
+        pulse().pa_context_get_server_info(context, &PulseMixerConnection::onServerEvent, self);
     if (op != nullptr) {
-      pa_operation_unref(op);
+      pulse().pa_operation_unref(op);
     }
   } else if (kind != PA_SUBSCRIPTION_EVENT_CHANGE) {
     connection->dispatchDeviceChange();  // a device came or went

@@ -40,7 +40,8 @@ void PulsePlaybackPort::onTimer(pa_mainloop_api* api, pa_time_event* event,
   auto* port = static_cast<PulsePlaybackPort*>(self);
   port->completePlayed(false);
   (void)api;
-  pa_context_rttime_restart(port->context_->context(), event, pa_rtclock_now() + kPollUsec);
+  pulse().pa_context_rttime_restart(port->context_->context(), event,
+                                    pulse().pa_rtclock_now() + kPollUsec);
 }
 
 void PulsePlaybackPort::completePlayed(bool all) {
@@ -50,10 +51,10 @@ void PulsePlaybackPort::completePlayed(bool all) {
   std::uint64_t played = writtenBytes_;
   pa_usec_t now = 0;
   if (!all) {
-    if (pa_stream_get_time(stream_.get(), &now) < 0) {
+    if (pulse().pa_stream_get_time(stream_.get(), &now) < 0) {
       return;
     }
-    played = pa_usec_to_bytes(now, &spec_);
+    played = pulse().pa_usec_to_bytes(now, &spec_);
   }
   while (!pendingEnds_.empty() && pendingEnds_.front() <= played) {
     pendingEnds_.pop_front();
@@ -66,41 +67,41 @@ int PulsePlaybackPort::connect(const WaveFormat& format, const std::string& sink
     return MMSYSERR_INVALPARAM;
   }
   PulseContext::Lock lock(*context_);
-  stream_.reset(pa_stream_new(context_->context(), "Note", &spec_, nullptr));
+  stream_.reset(pulse().pa_stream_new(context_->context(), "Note", &spec_, nullptr));
   if (!stream_) {
     return MMSYSERR_NODRIVER;
   }
-  pa_stream_set_state_callback(stream_.get(), &PulsePlaybackPort::onStateChange, this);
-  pa_stream_set_underflow_callback(stream_.get(), &PulsePlaybackPort::onUnderflow, this);
+  pulse().pa_stream_set_state_callback(stream_.get(), &PulsePlaybackPort::onStateChange, this);
+  pulse().pa_stream_set_underflow_callback(stream_.get(), &PulsePlaybackPort::onUnderflow, this);
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
-  attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &spec_));
-  attr.prebuf = static_cast<std::uint32_t>(pa_frame_size(&spec_));
+  attr.tlength = static_cast<std::uint32_t>(pulse().pa_usec_to_bytes(kTargetLatencyUsec, &spec_));
+  attr.prebuf = static_cast<std::uint32_t>(pulse().pa_frame_size(&spec_));
   attr.minreq = static_cast<std::uint32_t>(-1);
   const auto flags = static_cast<pa_stream_flags_t>(
       PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY);
-  if (pa_stream_connect_playback(stream_.get(), sink.empty() ? nullptr : sink.c_str(), &attr, flags,
-                                 nullptr, nullptr) < 0) {
+  if (pulse().pa_stream_connect_playback(stream_.get(), sink.empty() ? nullptr : sink.c_str(),
+                                         &attr, flags, nullptr, nullptr) < 0) {
     stream_.reset();
     return MMSYSERR_BADDEVICEID;
   }
   for (;;) {
-    const pa_stream_state_t state = pa_stream_get_state(stream_.get());
+    const pa_stream_state_t state = pulse().pa_stream_get_state(stream_.get());
     if (state == PA_STREAM_READY) {
       break;
     }
     if (!PA_STREAM_IS_GOOD(state)) {
       diagnosticTrace(std::string("Sound server: playback stream failed: ") +
-                      pa_strerror(pa_context_errno(context_->context())));
-      pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
-      pa_stream_set_underflow_callback(stream_.get(), nullptr, nullptr);
+                      pulse().pa_strerror(pulse().pa_context_errno(context_->context())));
+      pulse().pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
+      pulse().pa_stream_set_underflow_callback(stream_.get(), nullptr, nullptr);
       stream_.reset();
       return MMSYSERR_BADDEVICEID;
     }
     context_->wait();
   }
-  timer_ = pa_context_rttime_new(context_->context(), pa_rtclock_now() + kPollUsec,
-                                 &PulsePlaybackPort::onTimer, this);
+  timer_ = pulse().pa_context_rttime_new(context_->context(), pulse().pa_rtclock_now() + kPollUsec,
+                                         &PulsePlaybackPort::onTimer, this);
   return 0;
 }
 
@@ -113,8 +114,8 @@ int PulsePlaybackPort::write(AudioBuffer& buffer) {
     return queued;
   }
   PulseContext::Lock lock(*context_);
-  if (buffer.length() > 0 && pa_stream_write(stream_.get(), buffer.data(), buffer.length(), nullptr,
-                                             0, PA_SEEK_RELATIVE) < 0) {
+  if (buffer.length() > 0 && pulse().pa_stream_write(stream_.get(), buffer.data(), buffer.length(),
+                                                     nullptr, 0, PA_SEEK_RELATIVE) < 0) {
     pendingEnds_.push_back(writtenBytes_);
     completePlayed(true);
     return MMSYSERR_ERROR;
@@ -132,7 +133,7 @@ int PulsePlaybackPort::reset() {
     return MMSYSERR_ERROR;
   }
   PulseContext::Lock lock(*context_);
-  context_->await(pa_stream_flush(stream_.get(), &PulsePlaybackPort::onSuccess, this));
+  context_->await(pulse().pa_stream_flush(stream_.get(), &PulsePlaybackPort::onSuccess, this));
   completePlayed(true);
   return 0;
 }
@@ -148,13 +149,13 @@ void PulsePlaybackPort::disconnect() {
   }
   PulseContext::Lock lock(*context_);
   if (timer_ != nullptr) {
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(context_->mainloop());
+    pa_mainloop_api* api = pulse().pa_threaded_mainloop_get_api(context_->mainloop());
     api->time_free(timer_);
     timer_ = nullptr;
   }
-  pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
-  pa_stream_set_underflow_callback(stream_.get(), nullptr, nullptr);
-  pa_stream_disconnect(stream_.get());
+  pulse().pa_stream_set_state_callback(stream_.get(), nullptr, nullptr);
+  pulse().pa_stream_set_underflow_callback(stream_.get(), nullptr, nullptr);
+  pulse().pa_stream_disconnect(stream_.get());
   stream_.reset();
   pendingEnds_.clear();
   queue_.completeAll();

@@ -63,16 +63,41 @@ bool DiskOutputFile::flush(bool durable) {
   if (fd_ < 0) {
     return false;
   }
-  return !durable || ::fdatasync(fd_) == 0;
+  if (!durable) {
+    return true;
+  }
+  const bool earlier = finishBackgroundSync();
+  return ::fdatasync(fd_) == 0 && earlier;
+}
+
+bool DiskOutputFile::syncInBackground() {
+  if (fd_ < 0) {
+    return false;
+  }
+  if (!sync_) {
+    const int fd = fd_;  // the thread ends before the descriptor is closed
+    sync_ = std::make_unique<BackgroundSync>([fd] { return ::fdatasync(fd) == 0; });
+  }
+  return sync_->request();
+}
+
+bool DiskOutputFile::finishBackgroundSync() {
+  if (!sync_) {
+    return true;
+  }
+  const bool ok = sync_->finish();
+  sync_.reset();
+  return ok;
 }
 
 bool DiskOutputFile::close() {
   if (fd_ < 0) {
     return true;
   }
+  const bool synced = finishBackgroundSync();
   const bool ok = ::close(fd_) == 0;
   fd_ = -1;
-  return ok;
+  return ok && synced;
 }
 
 }  // namespace qp

@@ -54,6 +54,11 @@ bool WaveFileReader::openRegularFile(const std::string& path) {
     ::close(fd);
     return false;
   }
+  if (!streamBuffer_) {
+    streamBuffer_ = std::make_unique<char[]>(kReadBufferBytes);
+  }
+  // Not fatal: without it the stream keeps its own smaller buffer.
+  std::setvbuf(file_.get(), streamBuffer_.get(), _IOFBF, kReadBufferBytes);
   return true;
 }
 

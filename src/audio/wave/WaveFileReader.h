@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -17,6 +18,9 @@ namespace qp {
 // failure. One reader per opened file; not thread-safe.
 class WaveFileReader {
  public:
+  // Size of the read buffer: one read system call per 64 KiB of small reads.
+  static constexpr std::size_t kReadBufferBytes = std::size_t{1} << 16;
+
   WaveFileReader() = default;
   ~WaveFileReader();
   WaveFileReader(const WaveFileReader&) = delete;
@@ -73,6 +77,8 @@ class WaveFileReader {
   bool readFormat();
   std::uint32_t presentDataBytes(const Chunk& data) const;
 
+  // The stream's buffer (kReadBufferBytes): declared before file_ so it outlives the stream.
+  std::unique_ptr<char[]> streamBuffer_;
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::string path_;
   std::uint64_t fileSize_ = 0;

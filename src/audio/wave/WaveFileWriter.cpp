@@ -32,18 +32,19 @@ bool WaveFileWriter::open(const std::string& path, const WaveFormat& format) {
   dataBytes_ = 0;
   sinceUpdate_ = 0;
   failed_ = false;
+  pending_.clear();
   if (!sink_->create(path)) {
     return false;
   }
-  std::uint8_t header[kHeaderBytes] = {};
-  std::copy_n("RIFF", 4, header);  // chunk tags carry no NUL
-  std::copy_n("WAVEfmt ", 8, header + 8);
-  putLe32(header + 16, WaveFormat::kRecordBytes);
+  std::fill_n(header_, kHeaderBytes, 0);
+  std::copy_n("RIFF", 4, header_);  // chunk tags carry no NUL
+  std::copy_n("WAVEfmt ", 8, header_ + 8);
+  putLe32(header_ + 16, WaveFormat::kRecordBytes);
   const auto record = format_.toBytes();
-  std::memcpy(header + 20, record.data(), record.size());
-  std::copy_n("data", 4, header + 38);
+  std::memcpy(header_ + 20, record.data(), record.size());
+  std::copy_n("data", 4, header_ + 38);
   open_ = true;
-  if (sink_->append(header, sizeof header) != sizeof header) {
+  if (sink_->append(header_, kHeaderBytes) != kHeaderBytes) {
     failed_ = true;
   }
   return true;
@@ -66,21 +67,46 @@ std::uint32_t WaveFileWriter::write(const void* buffer, std::uint32_t count) {
 }
 
 std::uint32_t WaveFileWriter::writePiece(const std::uint8_t* data, std::uint32_t count) {
-  const auto taken = static_cast<std::uint32_t>(sink_->append(data, count));
-  dataBytes_ += taken;
-  sinceUpdate_ += taken;
-  if (taken != count) {
-    failed_ = true;
-    const std::uint32_t cut = dropPartialFrame();
-    updateSizes(0);
-    return taken > cut ? taken - cut : 0;
-  }
-  if (sinceUpdate_ >= std::max<std::uint32_t>(format_.nAvgBytesPerSec, 1)) {
-    if (!updateSizes(0)) {
+  dataBytes_ += count;
+  sinceUpdate_ += count;
+  std::uint32_t refused = store(data, count);
+  if (refused == 0 && sinceUpdate_ >= std::max<std::uint32_t>(format_.nAvgBytesPerSec, 1)) {
+    refused = drain();
+    if (refused == 0 && !updateSizes(0, false)) {
       failed_ = true;
     }
   }
-  return taken;
+  if (refused != 0) {
+    const std::uint32_t dropped = settleRefusal(refused);
+    return count > dropped ? count - dropped : 0;
+  }
+  return count;
+}
+
+std::uint32_t WaveFileWriter::store(const std::uint8_t* data, std::uint32_t count) {
+  if (!buffered_ || (pending_.empty() && count >= kBufferBytes)) {
+    return count - static_cast<std::uint32_t>(sink_->append(data, count));
+  }
+  pending_.insert(pending_.end(), data, data + count);
+  return pending_.size() >= kBufferBytes ? drain() : 0;
+}
+
+std::uint32_t WaveFileWriter::drain() {
+  if (pending_.empty()) {
+    return 0;
+  }
+  const std::size_t taken = sink_->append(pending_.data(), pending_.size());
+  const auto refused = static_cast<std::uint32_t>(pending_.size() - taken);
+  pending_.clear();
+  return refused;
+}
+
+std::uint32_t WaveFileWriter::settleRefusal(std::uint32_t refused) {
+  failed_ = true;
+  dataBytes_ -= refused;
+  const std::uint32_t cut = dropPartialFrame();
+  updateSizes(0, false);
+  return refused + cut;
 }
 
 std::uint32_t WaveFileWriter::dropPartialFrame() {
@@ -93,15 +119,17 @@ std::uint32_t WaveFileWriter::dropPartialFrame() {
   return cut;
 }
 
-bool WaveFileWriter::updateSizes(std::uint32_t padBytes) {
+bool WaveFileWriter::updateSizes(std::uint32_t padBytes, bool waitForDisk) {
   sinceUpdate_ = 0;
-  std::uint8_t field[4];
-  putLe32(field, kRiffOverhead + dataBytes_ + padBytes);
-  bool ok = sink_->flush(false);
-  ok = sink_->overwrite(kRiffSizeOffset, field, 4) && ok;
-  putLe32(field, dataBytes_);
-  ok = sink_->overwrite(kDataSizeOffset, field, 4) && ok;
-  return sink_->flush(durable_) && ok;
+  putLe32(header_ + kRiffSizeOffset, kRiffOverhead + dataBytes_ + padBytes);
+  putLe32(header_ + kDataSizeOffset, dataBytes_);
+  // One positioned write covers both fields; appends keep their own offsets.
+  const bool ok =
+      sink_->overwrite(kRiffSizeOffset, header_ + kRiffSizeOffset, kHeaderBytes - kRiffSizeOffset);
+  if (!durable_) {
+    return sink_->flush(false) && ok;
+  }
+  return (waitForDisk ? sink_->flush(true) : sink_->syncInBackground()) && ok;
 }
 
 bool WaveFileWriter::close() {
@@ -109,6 +137,13 @@ bool WaveFileWriter::close() {
     return true;
   }
   open_ = false;
+  if (!failed_) {
+    const std::uint32_t refused = drain();
+    if (refused != 0) {
+      settleRefusal(refused);
+    }
+  }
+  pending_.clear();
   bool ok = !failed_;
   std::uint32_t pad = 0;
   if ((dataBytes_ & 1u) != 0) {
@@ -116,7 +151,7 @@ bool WaveFileWriter::close() {
     pad = sink_->append(&zero, 1) == 1 ? 1 : 0;
     ok = ok && pad == 1;
   }
-  ok = updateSizes(pad) && ok;
+  ok = updateSizes(pad, true) && ok;
   ok = sink_->close() && ok;
   return ok;
 }
