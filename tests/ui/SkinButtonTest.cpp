@@ -128,6 +128,11 @@ TEST(SkinButton, GlyphIsCentredAndMovesOnePixelWhenPressed) {
   EXPECT_EQ(down.pixelColor(10, 8), kPressed);
   EXPECT_EQ(down.pixelColor(11, 9), kGlyph);
   EXPECT_EQ(down.pixelColor(14, 12), kGlyph);
+  button.setDown(false);
+  button.setEnabled(false);  // faded over the disabled face
+  const QColor faded = button.grab().toImage().pixelColor(10, 8);
+  EXPECT_GT(faded.red(), kDisabled.red());
+  EXPECT_LT(faded.red(), kGlyph.red());
 }
 
 TEST(SkinButton, SampleColourOfTheFacesIsSeeThrough) {

@@ -9,6 +9,8 @@
 namespace qp {
 namespace {
 
+constexpr qreal kDisabledGlyphOpacity = 0.35;
+
 QPixmap transparentBy(const QPixmap& pixmap, QPoint sample) {
   if (pixmap.isNull() || sample.x() == -1) {
     return pixmap;
@@ -107,7 +109,10 @@ void SkinButton::paintEvent(QPaintEvent* /*event*/) {
     if (face == Face::Pressed && isDown()) {
       at += QPoint(1, 1);
     }
+    // A disabled button's glyph is faded, so that it reads as unavailable on any face.
+    painter.setOpacity(face == Face::Disabled ? kDisabledGlyphOpacity : 1.0);
     painter.drawPixmap(at, glyph_);
+    painter.setOpacity(1.0);
   }
   if (focusRectangle_ && hasFocus()) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
