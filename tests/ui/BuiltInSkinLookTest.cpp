@@ -199,6 +199,12 @@ TEST(BuiltInSkinLook, SampleWindowsOfBothViews) {
   SkinSampleWindow closed(
       skin(), [&](int id) { return images.pixmap(id); }, 0, false);
   keepArtefact(closed.render(), "sample-window-closed.png");
+  const BuiltInSkinImages sharp(2.0);
+  SkinSampleWindow doubled(
+      skin(), [&](int id) { return sharp.pixmap(id); }, 0, true);
+  const QImage big = doubled.render(2.0);
+  EXPECT_EQ(big.size(), QSize(566, 496));
+  keepArtefact(big, "sample-window@2x.png");
 }
 
 }  // namespace

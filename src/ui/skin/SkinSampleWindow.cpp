@@ -184,8 +184,9 @@ void SkinSampleWindow::fillSampleContent() {
   volume_->setValue(7);
 }
 
-QImage SkinSampleWindow::render() {
-  QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+QImage SkinSampleWindow::render(qreal ratio) {
+  QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QWidget::render(&image, QPoint(), shape_.isEmpty() ? QRegion(rect()) : shape_);
   return image;

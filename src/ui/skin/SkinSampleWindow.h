@@ -37,8 +37,9 @@ class SkinSampleWindow : public QWidget {
 
   // Puts every record of the view on the controls again (the costly part of a skin change).
   void applySkin();
-  // The whole window drawn into an image with transparency outside its shape.
-  QImage render();
+  // The whole window drawn into an image with transparency outside its shape, at a device
+  // pixel ratio (2: twice the pixels each way, for pictures looked up at 2x).
+  QImage render(qreal ratio = 1.0);
 
   SkinButton* button(int index) const;
   QRegion shape() const { return shape_; }
