@@ -83,6 +83,10 @@ class MemoryOutPort final : public WaveOutPort {
       return result;
     }
     std::lock_guard lock(state_->mutex);
+    if (state_->refuseWrites) {
+      queue_.completeFront();
+      return MMSYSERR_ERROR;
+    }
     state_->played.insert(state_->played.end(), buffer.data(), buffer.data() + buffer.length());
     if (!state_->stallPlayback) {
       queue_.completeFront();

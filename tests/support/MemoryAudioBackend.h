@@ -22,6 +22,8 @@ class MemoryAudioBackend final : public AudioBackend {
     bool stallCapture = false;
     bool stallAfterSource = false;  // no silence after the source: buffers stop completing
     bool stallPlayback = false;
+    // Playback writes fail, each buffer handed back at once, as a port whose server is gone.
+    bool refuseWrites = false;
     int refuseOpen = 0;  // result code returned by open; 0 accepts
     int inputOpens = 0;
     int outputOpens = 0;

@@ -70,7 +70,10 @@ void PlaybackWorker::prime() {
     std::memcpy(buffer->data(), zeros.data(), zeros.size());
     buffer->setLength(run_.chunkBytes);
     run_.device->prepare(*buffer);
-    run_.device->write(*buffer);
+    if (!run_.device->write(*buffer)) {
+      loseSink();
+      return;
+    }
     lastWritten_ = i;
   }
   index_ = 0;
@@ -224,8 +227,7 @@ bool PlaybackWorker::awaitFree(AudioBuffer& buffer) {
       return false;
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      flags_.sinkLost.store(true);
-      diagnosticTrace("The speakers stopped taking sound; playback was ended.");
+      loseSink();
       return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -242,10 +244,19 @@ bool PlaybackWorker::output(const std::int16_t* samples, std::uint32_t bytes) {
   std::memcpy(buffer.data(), samples, bytes);
   buffer.setLength(bytes);
   run_.device->prepare(buffer);
-  run_.device->write(buffer);
+  if (!run_.device->write(buffer)) {
+    // The port hands a refused buffer back at once; playing on would race through the note.
+    loseSink();
+    return false;
+  }
   lastWritten_ = index_;
   index_ = (index_ + 1) % kRingBuffers;
   return true;
+}
+
+void PlaybackWorker::loseSink() {
+  flags_.sinkLost.store(true);
+  diagnosticTrace("The speakers stopped taking sound; playback was ended.");
 }
 
 void PlaybackWorker::drain() {

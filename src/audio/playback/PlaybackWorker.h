@@ -59,6 +59,8 @@ class PlaybackWorker {
   // is lost.
   bool output(const std::int16_t* samples, std::uint32_t bytes);
   bool awaitFree(AudioBuffer& buffer);
+  // Marks the sink as lost (a refused write or a buffer kept too long) and traces it.
+  void loseSink();
   void drain();
   std::uint32_t jumpBytes() const { return 6 * run_.format.nSamplesPerSec; }
   std::uint32_t graphDataSize() const { return dataSize_; }

@@ -36,7 +36,10 @@ class WaveFileWriter {
   bool open(const std::string& path, const WaveFormat& format);
   // Appends sample bytes; returns how many were written. Short when the disk refused bytes
   // (failed() becomes true; a partial frame it left is removed and not counted) or the note
-  // reached kMaxDataBytes (full() becomes true).
+  // reached kMaxDataBytes (full() becomes true). When an earlier write ended inside a frame
+  // and the disk then refuses the rest of it, the bytes cut were counted by that earlier
+  // write: after a failure the sum of the counts may exceed dataBytes() by less than a frame,
+  // and dataBytes() is what the file holds.
   std::uint32_t write(const void* buffer, std::uint32_t count);
   // Pads an odd data chunk, writes the final sizes and closes; safe to call twice. False if
   // anything failed since open.

@@ -443,6 +443,27 @@ TEST_F(PlaybackControllerTest, ASinkThatKeepsItsBuffersEndsPlaybackAndTheSequenc
   EXPECT_TRUE(controller_.sinkLost());
 }
 
+TEST_F(PlaybackControllerTest, ARefusedWriteEndsPlaybackAtOnceAsALostSink) {
+  // A port whose server is gone refuses writes and hands each buffer straight back; playing
+  // on would race through the note and end as if it had been heard.
+  std::vector<std::string> traces;
+  setDiagnosticTraceSink([&traces](std::string_view line) { traces.emplace_back(line); });
+  backend_.state().refuseWrites = true;
+  window_.notes = {writeNote("a.wav", ramp(20 * kRate)), writeNote("b.wav", ramp(kRate))};
+  const auto start = std::chrono::steady_clock::now();
+  controller_.playAll(false);
+  ASSERT_TRUE(ui_.runUntil([&] { return !controller_.playing() && !controller_.inSequence(); }));
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  setDiagnosticTraceSink(nullptr);
+  EXPECT_TRUE(controller_.sinkLost());
+  EXPECT_LT(seconds, 2.0);
+  EXPECT_EQ(window_.played, std::vector<std::size_t>{0});  // the second note is not tried
+  EXPECT_EQ(traces,
+            std::vector<std::string>{"The speakers stopped taking sound; playback was ended."});
+  EXPECT_TRUE(backend_.played().empty());
+}
+
 TEST_F(PlaybackControllerTest, AFormatNoNoteHasGetsTheReadersMessage) {
   window_.notes = {dir_.file("rate0.wav")};
   test::writeFileBytes(window_.notes[0], test::simpleWav(1, 0, 16, test::toBytes(ramp(kRate))));

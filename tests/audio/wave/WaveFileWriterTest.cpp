@@ -127,6 +127,47 @@ TEST_F(WaveFileWriterTest, FullDiskGivesShortCountAndKeepsAValidNote) {
   EXPECT_TRUE(test::sameBytes(expected, back));
 }
 
+TEST_F(WaveFileWriterTest, AFrameBegunByAnEarlierWriteIsCutWhenTheDiskRefusesTheRest) {
+  // The disk fills exactly where an earlier, accepted write ended inside a sample frame; the
+  // next write is refused outright. The file keeps only whole frames, so the bytes of the
+  // unfinished frame are cut although the earlier write counted them.
+  const struct {
+    const char* what;
+    WaveFormat format;
+    std::vector<std::uint32_t> pieces;  // the last one is refused
+    std::uint32_t room;                 // sample bytes the disk takes
+    std::uint32_t reported;             // sum of the counts
+    std::uint32_t kept;                 // whole frames on disk
+  } rows[] = {
+      {"mono, one byte of a frame", WaveFormat::pcm(1, 8000, 16), {18, 3, 9}, 21, 21, 20},
+      {"stereo, two bytes of a frame", WaveFormat::pcm(2, 8000, 16), {7, 3, 5}, 10, 10, 8},
+      {"stereo, refused inside the frame begun", WaveFormat::pcm(2, 8000, 16), {5, 5}, 6, 5, 4},
+  };
+  const Bytes samples = test::toBytes(test::sine(300, 8000, 64));
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    WaveFileWriter writer(std::make_unique<test::FailingOutputFile>(46 + row.room));
+    ASSERT_TRUE(writer.open(path_, row.format));
+    std::uint32_t reported = 0;
+    std::uint32_t offset = 0;
+    for (const std::uint32_t piece : row.pieces) {
+      EXPECT_FALSE(writer.failed());
+      reported += writer.write(samples.data() + offset, piece);
+      offset += piece;
+    }
+    EXPECT_TRUE(writer.failed());
+    EXPECT_EQ(reported, row.reported);
+    EXPECT_EQ(writer.dataBytes(), row.kept);
+    EXPECT_FALSE(writer.close());
+
+    const Bytes file = test::readFileBytes(path_);
+    ASSERT_EQ(file.size(), 46u + row.kept);
+    EXPECT_EQ(field(file, 42), row.kept);
+    EXPECT_EQ(field(file, 4), file.size() - 8);
+    EXPECT_TRUE(std::equal(file.begin() + 46, file.end(), samples.begin()));
+  }
+}
+
 // The kernel's file size limit refuses bytes part-way through a write exactly as a full disk
 // does (EFBIG for ENOSPC), with the file's own descriptor and buffers in the way.
 class FileSizeLimit {
