@@ -126,4 +126,12 @@ inline constexpr int kNoteReadOnly = 1017;
 // Alarms (1100-1199).
 inline constexpr int kIntegerOutOfRange = 1100;  // %i: the least, %i: the greatest
 
+// The desktop program's tray menu (1200-1299).
+inline constexpr int kTrayOpen = 1200;
+inline constexpr int kTrayHelp = 1201;
+inline constexpr int kTrayPreferences = 1202;
+inline constexpr int kTrayEraseNotes = 1203;
+inline constexpr int kTrayAbout = 1204;
+inline constexpr int kTrayClose = 1205;
+
 }  // namespace qp::StringId

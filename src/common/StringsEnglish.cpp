@@ -141,6 +141,13 @@ const StringResource kEnglish[] = {
     {kNoteReadOnly, "This note is read-only. You do not have permission to change it."},
     // Alarms.
     {kIntegerOutOfRange, "Please enter an integer between %i and %i."},
+    // The tray menu.
+    {kTrayOpen, "&Open Quillophone..."},
+    {kTrayHelp, "&Help..."},
+    {kTrayPreferences, "&Preferences..."},
+    {kTrayEraseNotes, "&Erase Notes..."},
+    {kTrayAbout, "&About Quillophone..."},
+    {kTrayClose, "&Close"},
 };
 
 }  // namespace
