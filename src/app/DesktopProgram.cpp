@@ -74,15 +74,24 @@ int DesktopProgram::printAndEnd(const CommandLine& line) {
   return 0;
 }
 
+std::optional<std::string> DesktopProgram::prepare(const CommandLine& line, SettingsStore& settings,
+                                                   const StringTable& strings) {
+  ProgramFile::record(settings);
+  if (StartupDecisions::endsAfterCommandLine(line, settings.readNumber("OnTray", 1))) {
+    return std::nullopt;
+  }
+  return NotesDirectory::resolve(settings, strings, ProgramFile::directory());
+}
+
 int DesktopProgram::run(const CommandLine& line) {
   TimeFormat::useUserLocale();
   IniSettingsStore settings;
-  ProgramFile::record(settings);
-  if (StartupDecisions::endsAfterCommandLine(line, settings.readNumber("OnTray", 1))) {
+  const StringTable& strings = StringTable::active();
+  const std::optional<std::string> prepared = prepare(line, settings, strings);
+  if (!prepared) {
     return 0;
   }
-  const StringTable& strings = StringTable::active();
-  const std::string notes = NotesDirectory::resolve(settings, strings, ProgramFile::directory());
+  const std::string& notes = *prepared;
   SingleInstance instance;
   const Step step = StartupDecisions::instanceStep(line, instance.otherIsRunning());
   if (step == Step::EndRunningThenEnd) {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "app/CommandLine.h"
+#include "common/SettingsStore.h"
+#include "common/StringTable.h"
 
 namespace qp::app {
 
@@ -11,6 +16,11 @@ namespace qp::app {
 struct DesktopProgram {
   // Returns the exit status.
   static int run(const CommandLine& line);
+  // The steps before the running instance is looked for: FilePath written, the early end of
+  // /tray while OnTray is 0 (nothing: end now), else the notes directory resolved (a first run
+  // creates the default folders of the language of strings).
+  static std::optional<std::string> prepare(const CommandLine& line, SettingsStore& settings,
+                                            const StringTable& strings);
   // --help and --version: the text on standard output; returns the exit status (0).
   static int printAndEnd(const CommandLine& line);
   // How long /uninstall waits for the running instance to end before it cleans up, in ms.
