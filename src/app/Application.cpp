@@ -172,7 +172,7 @@ bool Application::mayCloseWindow() {
 void Application::windowClosed(bool reopen) {
   services_->ui.setParent(nullptr);
   if (reopen) {
-    QMetaObject::invokeMethod(this, &Application::openMainWindow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "openMainWindow", Qt::QueuedConnection);
     return;
   }
   const int onTray = settings_.readNumber("OnTray", 1);

@@ -42,7 +42,7 @@ class Application final : public QObject {
   void start(const CommandLine& line);
 
   // Opens the main window, or restores and raises it when it is open.
-  void openMainWindow();
+  Q_INVOKABLE void openMainWindow();
   // The Close command and the exit request of another start: the close question when alarms
   // are armed (askFirst), then the exit. False when the user chose to stay.
   bool exit(bool askFirst);

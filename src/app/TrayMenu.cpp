@@ -1,7 +1,6 @@
 #include "app/TrayMenu.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 
 #include "common/StringIds.h"
@@ -50,13 +49,11 @@ void TrayMenu::rebuild() {
     return;
   }
   menu_->addSeparator();
-  auto* group = new QActionGroup(menu_.get());
   for (std::size_t i = 0; i < folders.names.size(); ++i) {
     const QString name = QString::fromStdString(folders.names[i]);
     QAction* action = menu_->addAction(name);
     action->setCheckable(true);
     action->setChecked(i == folders.current);
-    group->addAction(action);
     connect(action, &QAction::triggered, this, [this, name] { emit folderChosen(name); });
   }
 }

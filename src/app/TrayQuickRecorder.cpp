@@ -1,6 +1,5 @@
 #include "app/TrayQuickRecorder.h"
 
-#include <QMetaObject>
 #include <ctime>
 #include <filesystem>
 
@@ -15,7 +14,12 @@ TrayQuickRecorder::TrayQuickRecorder(const RecorderServices& services, std::stri
       settings_(services.settings),
       notesDirectory_(std::move(notesDirectory)),
       icon_(icon),
-      recorder_(services, *this, std::move(options)) {}
+      recorder_(services, *this, std::move(options)) {
+  connect(this, &TrayQuickRecorder::timeArrived, this, &TrayQuickRecorder::showTimeNow,
+          Qt::QueuedConnection);
+  connect(this, &TrayQuickRecorder::blinkRequested, this, &TrayQuickRecorder::blinkNow,
+          Qt::QueuedConnection);
+}
 
 TrayQuickRecorder::~TrayQuickRecorder() {
   stop();
@@ -45,37 +49,40 @@ void TrayQuickRecorder::stop() {
 }
 
 std::string TrayQuickRecorder::newNotePath() {
-  const std::string folder = notesDirectory_ + "/" + settings_.readText("DefFolder", "");
-  const std::string name = NameRules::newNoteName(static_cast<std::int64_t>(std::time(nullptr)));
-  std::string path = folder + "/" + name + ".wav";
+  std::string base = notesDirectory_;
+  base.append("/").append(settings_.readText("DefFolder", "")).append("/");
+  base.append(NameRules::newNoteName(static_cast<std::int64_t>(std::time(nullptr))));
+  std::string path = base + ".wav";
   std::error_code ec;
   for (int n = 2; std::filesystem::exists(path, ec); ++n) {
-    path = folder + "/" + name + " (" + std::to_string(n) + ").wav";
+    path = base;
+    path.append(" (").append(std::to_string(n)).append(").wav");
   }
   return path;
 }
 
 void TrayQuickRecorder::showTime(const std::string& text) {
-  QMetaObject::invokeMethod(
-      this,
-      [this, tip = QString::fromStdString(text)] {
-        if (icon_ != nullptr) {
-          icon_->setTip(tip);
-        }
-        emit timeShown(tip);
-      },
-      Qt::QueuedConnection);
+  emit timeArrived(QString::fromStdString(text));
+}
+
+void TrayQuickRecorder::showTimeNow(const QString& text) {
+  if (!recorder_.recording()) {
+    return;  // arrived after the recording ended: the resting tip stays
+  }
+  if (icon_ != nullptr) {
+    icon_->setTip(text);
+  }
+  emit timeShown(text);
 }
 
 void TrayQuickRecorder::refreshTrayIcon() {
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (icon_ != nullptr && recorder_.recording()) {
-          icon_->blink();
-        }
-      },
-      Qt::QueuedConnection);
+  emit blinkRequested();
+}
+
+void TrayQuickRecorder::blinkNow() {
+  if (icon_ != nullptr && recorder_.recording()) {
+    icon_->blink();
+  }
 }
 
 void TrayQuickRecorder::hidePopup() {

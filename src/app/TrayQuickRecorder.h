@@ -56,8 +56,14 @@ class TrayQuickRecorder final : public QObject, public QuickRecordWindow {
   void timeShown(const QString& text);
   // A quick recording ended; path is the filed note, or empty when none was kept.
   void finished(const QString& path);
+  // From the capture thread, delivered queued on the UI thread.
+  void timeArrived(const QString& text);
+  void blinkRequested();
 
  private:
+  void showTimeNow(const QString& text);
+  void blinkNow();
+
   SettingsStore& settings_;
   std::string notesDirectory_;
   TrayIcon* icon_;
