@@ -54,6 +54,13 @@ const fs::path& home() {
     }
     return root;
   }();
+  // Removes the home when the benchmark program ends.
+  static const struct Cleanup {
+    ~Cleanup() {
+      std::error_code ec;
+      fs::remove_all(dir, ec);
+    }
+  } cleanup;
   return dir;
 }
 

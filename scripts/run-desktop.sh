@@ -16,7 +16,8 @@ cmake --build "$build" -j2 --target quillophone >/dev/null
 program="$build/src/cli/quillophone"
 
 cleanup=()
-trap 'for c in "${cleanup[@]}"; do eval "$c"; done' EXIT
+# Undone in reverse order: the program before the display it runs on.
+trap 'for ((i = ${#cleanup[@]} - 1; i >= 0; i--)); do eval "${cleanup[i]}"; done' EXIT
 if ! pactl info >/dev/null 2>&1; then
   pulse_dir=$(mktemp -d /tmp/qp-pulse.XXXXXX)
   cleanup+=("'$top/scripts/pulse-private.sh' stop '$pulse_dir'; rm -rf '$pulse_dir'")
@@ -39,11 +40,15 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "No display: starting a virtual one (Xvfb) with a window manager for the screenshot."
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!")
-read -r display <&3 || true
-read -r _ xvfb_pid <&3 || true
-cleanup+=("kill $xvfb_pid 2>/dev/null")
-export DISPLAY=":$display"
+display_file=$(mktemp)
+# -displayfd: the server picks a free display and writes its number once it takes clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+cleanup+=("kill $! 2>/dev/null; rm -f '$display_file'")
+for _ in $(seq 1 100); do
+  [ -s "$display_file" ] && break
+  sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$display_file")"
 openbox --sm-disable >/dev/null 2>&1 &
 cleanup+=("kill $! 2>/dev/null")
 for _ in $(seq 1 100); do
