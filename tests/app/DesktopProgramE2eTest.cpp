@@ -1,9 +1,10 @@
 // quillophone as a user runs it, on a display of the test's own (Xvfb and openbox) with the
 // private sound server: the first start opens its window, a second start brings it up and
 // ends, /kill ends the first, /tray with OnTray=0 does nothing, and quick recording through
-// the tray's click path files a note. Xvfb has no notification area, so the clicks reach the
-// program as the tray event message on its instance socket, which is where the tray's own
-// clicks go too. Screenshots land in <build>/tests/artefacts.
+// the tray's click path files a note. Bare Xvfb has no notification area, so there the clicks
+// reach the program as the tray event message on its instance socket, which is where the
+// tray's own clicks go too; with a small X11 tray (trayer) the mouse clicks the real icon.
+// Screenshots land in <build>/tests/artefacts.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -53,6 +54,27 @@ class DesktopProgramE2eTest : public testing::Test {
   }
   void screenshot(const std::string& name) const {
     EXPECT_TRUE(x_.screenshot(test::XSession::artefactsFolder() + "/" + name + ".png"));
+  }
+  // The longest note of the Personal folder in bytes.
+  std::uintmax_t longestNote() const {
+    std::uintmax_t longest = 0;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(fs::path(notes()) / "Personal", ec)) {
+      longest = std::max(longest, entry.file_size(ec));
+    }
+    return longest;
+  }
+  // A filed note of Personal with at least a second of sound (8-bit rate 11025 Hz, 16-bit).
+  std::string filedNote() const {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(fs::path(notes()) / "Personal", ec)) {
+      WaveFileReader reader;
+      if (entry.path().extension() == ".wav" && reader.open(entry.path().string()) &&
+          reader.dataSize() >= 2 * 11025) {
+        return entry.path().string();
+      }
+    }
+    return {};
   }
   bool sendTrayClick() const {
     return SingleInstance().sendToRunning(InstanceMessage::trayClick(InstanceMessage::kLeftClick));
@@ -108,30 +130,10 @@ TEST_F(DesktopProgramE2eTest, TwoClicksOnTheTrayMakeAQuickNote) {
   auto first = startFirst();
   ASSERT_TRUE(sendTrayClick());
   // The note grows in Personal while the recording runs: at least a second of audio.
-  const fs::path personal = fs::path(notes()) / "Personal";
-  const auto longestNote = [&] {
-    std::uintmax_t longest = 0;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(personal, ec)) {
-      longest = std::max(longest, entry.file_size(ec));
-    }
-    return longest;
-  };
   ASSERT_TRUE(test::waitUntil([&] { return longestNote() > 46 + 2 * 11025; }))
       << first->errorsSoFar();
   ASSERT_TRUE(sendTrayClick());
-  std::string note;
-  ASSERT_TRUE(test::waitUntil([&] {
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(personal, ec)) {
-      WaveFileReader reader;
-      if (entry.path().extension() == ".wav" && reader.open(entry.path().string()) &&
-          reader.dataSize() >= 11025) {
-        note = entry.path().string();
-      }
-    }
-    return !note.empty();
-  }));
+  ASSERT_TRUE(test::waitUntil([&] { return !filedNote().empty(); }));
   // The window lists the new note: dark text appears in the list's first row.
   const auto window = x_.visibleWindows(kTitle);
   ASSERT_EQ(window.size(), 1U);
@@ -145,6 +147,36 @@ TEST_F(DesktopProgramE2eTest, TwoClicksOnTheTrayMakeAQuickNote) {
   screenshot("desktop-quick-note-screen");
   EXPECT_EQ(test::runCommand(command("/kill")).exitCode, 0);
   EXPECT_TRUE(test::waitUntil([&] { return first->hasEnded(); }));
+}
+
+TEST_F(DesktopProgramE2eTest, ClicksOnTheIconOfABareX11TrayMakeAQuickNote) {
+  if (std::getenv("QP_PULSE_DIR") == nullptr || !test::haveProgram("trayer")) {
+    GTEST_SKIP() << "needs the private sound server and trayer";
+  }
+  // A tray in the screen's top left corner: the first icon sits at (0,0), 24 pixels wide.
+  test::BackgroundCommand tray("DISPLAY=" + x_.display() +
+                               " exec trayer --edge top --align left --widthtype request"
+                               " --height 24 --SetDockType true --transparent false");
+  const std::string shot = test::XSession::artefactsFolder() + "/desktop-x11-tray.png";
+  const test::XSession::Rect icon{2, 2, 20, 20};
+  ASSERT_TRUE(test::waitUntil([&] { return !x_.xdotool("search --class trayer").empty(); }));
+  auto first = std::make_unique<test::BackgroundCommand>(command("/tray"));
+  ASSERT_TRUE(test::waitUntil([&] {
+    return x_.screenshot(shot) && test::XSession::brightness(shot, icon) > 0.2;
+  })) << "the icon never showed: "
+      << first->errorsSoFar();
+  EXPECT_TRUE(x_.visibleWindows(kTitle).empty()) << "/tray with a tray opens no window";
+
+  x_.xdotool("mousemove 12 12 click 1");
+  ASSERT_TRUE(test::waitUntil([&] { return longestNote() > 46 + 2 * 11025; }))
+      << first->errorsSoFar();
+  EXPECT_TRUE(x_.screenshot(test::XSession::artefactsFolder() + "/desktop-x11-tray-recording.png"));
+  x_.xdotool("mousemove 12 12 click 1");
+  EXPECT_TRUE(test::waitUntil([&] { return !filedNote().empty(); }));
+  EXPECT_TRUE(x_.visibleWindows(kTitle).empty()) << "a single click records, it opens nothing";
+  EXPECT_EQ(test::runCommand(command("/kill")).exitCode, 0);
+  EXPECT_TRUE(test::waitUntil([&] { return first->hasEnded(); }));
+  tray.stop(SIGTERM);
 }
 
 }  // namespace
