@@ -19,6 +19,7 @@
 #include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 #include "support/WaitUntil.h"
+#include "support/WavFixtures.h"
 #include "support/XSession.h"
 
 namespace qp::app {
@@ -111,6 +112,21 @@ TEST_F(DesktopProgramE2eTest, ASecondStartBringsTheWindowUpAndKillEndsTheFirst) 
   EXPECT_TRUE(test::waitUntil([&] { return first->hasEnded(); }));
   EXPECT_TRUE(x_.visibleWindows(kTitle).empty());
   EXPECT_EQ(first->stop(SIGKILL).exitCode, 0);
+}
+
+TEST_F(DesktopProgramE2eTest, SilentUninstallEndsTheRunningOneAndKeepsTheNotes) {
+  auto first = startFirst();
+  const std::string settings = config() + "/Tolvane Electronics/TolvaneQP.conf";
+  const std::string autostart = config() + "/autostart/quillophone.desktop";
+  ASSERT_TRUE(fs::exists(autostart)) << "OnTray=1 writes the log-on entry";
+  test::writeFileBytes(notes() + "/Personal/Kept.wav",
+                       test::simpleWav(1, 8000, 16, test::Bytes(1600, 0)));
+  const test::ProcessResult r = test::runCommand(command("/Uninstall /Silent"));
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(test::waitUntil([&] { return first->hasEnded(); }));
+  EXPECT_FALSE(fs::exists(settings));
+  EXPECT_FALSE(fs::exists(autostart));
+  EXPECT_TRUE(fs::exists(notes() + "/Personal/Kept.wav"));
 }
 
 TEST_F(DesktopProgramE2eTest, TrayStartWithTrayOffCreatesNothing) {
