@@ -19,6 +19,8 @@ packages=(
   qt6-svg-dev qt6-translations-l10n librsvg2-bin fonts-noto-cjk fonts-dejavu-core
   # tests of the desktop program: a window manager, input and screenshots, package checks
   openbox xdotool x11-utils imagemagick desktop-file-utils appstream
+  # a bare X11 notification area for the tray test
+  trayer
   # reference MP3 encoder program for the export benchmark
   lame
 )

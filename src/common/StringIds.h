@@ -156,4 +156,12 @@ inline constexpr int kLegalLine = 1522;
 inline constexpr int kWebSiteButton = 1523;
 inline constexpr int kHelpButton = 1524;
 
+// The desktop program's tray menu (1200-1299).
+inline constexpr int kTrayOpen = 1200;
+inline constexpr int kTrayHelp = 1201;
+inline constexpr int kTrayPreferences = 1202;
+inline constexpr int kTrayEraseNotes = 1203;
+inline constexpr int kTrayAbout = 1204;
+inline constexpr int kTrayClose = 1205;
+
 }  // namespace qp::StringId

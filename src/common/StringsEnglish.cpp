@@ -170,6 +170,13 @@ const StringResource kEnglish[] = {
     {kLegalLine, "Copyright \u00a9 2026 Tolvane Electronics. All rights reserved."},
     {kWebSiteButton, "&Web Site"},
     {kHelpButton, "&Help"},
+    // The tray menu.
+    {kTrayOpen, "&Open Quillophone..."},
+    {kTrayHelp, "&Help..."},
+    {kTrayPreferences, "&Preferences..."},
+    {kTrayEraseNotes, "&Erase Notes..."},
+    {kTrayAbout, "&About Quillophone..."},
+    {kTrayClose, "&Close"},
 };
 
 }  // namespace

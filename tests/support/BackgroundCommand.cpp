@@ -56,15 +56,27 @@ std::string BackgroundCommand::errorsSoFar() const {
   return readFileText(dir_.file("stderr"));
 }
 
+bool BackgroundCommand::hasEnded() {
+  if (pid_ > 0 && !ended_) {
+    int status = 0;
+    if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+      ended_ = true;
+      endStatus_ = status;
+    }
+  }
+  return ended_;
+}
+
 ProcessResult BackgroundCommand::stop(int signal) {
   ProcessResult result;
   if (pid_ <= 0) {
     return result;
   }
   ::kill(-pid_, signal);
-  int status = 0;
-  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  int status = endStatus_;
+  while (!ended_ && ::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
   }
+  ended_ = false;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   // The shell may end before the programs it started: reap the rest of its group.
   int ignored = 0;

@@ -22,6 +22,8 @@ class BackgroundCommand {
   // What the command has written to standard output or error so far.
   std::string outputSoFar() const;
   std::string errorsSoFar() const;
+  // True once the command's shell has ended (without waiting).
+  bool hasEnded();
   // Sends the signal (SIGINT for Ctrl-C) to every process of the command and waits until all
   // have ended; exitCode is the shell's, -1 when it was ended by a signal.
   ProcessResult stop(int signal);
@@ -29,6 +31,8 @@ class BackgroundCommand {
  private:
   TempDir dir_;
   pid_t pid_ = -1;
+  bool ended_ = false;
+  int endStatus_ = 0;
 };
 
 }  // namespace qp::test
