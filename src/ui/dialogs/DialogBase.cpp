@@ -103,8 +103,9 @@ void DialogBase::message(QWidget* parent, int id, Icon icon) {
   message(parent, text(id), icon);
 }
 
-bool DialogBase::ask(QWidget* parent, const QString& text) {
-  return deliver(parent, Message{text, caption(), Icon::Question, true});
+bool DialogBase::ask(QWidget* parent, const QString& text, const QString& caption) {
+  return deliver(parent, Message{text, caption.isEmpty() ? DialogBase::caption() : caption,
+                                 Icon::Question, true});
 }
 
 QDialogButtonBox* DialogBase::makeButtons(int okId, int cancelId) {

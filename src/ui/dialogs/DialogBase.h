@@ -48,8 +48,8 @@ class DialogBase : public QDialog {
 
   static void message(QWidget* parent, const QString& text, Icon icon = Icon::None);
   static void message(QWidget* parent, int id, Icon icon = Icon::None);
-  // Yes/No with the question icon; true for Yes.
-  static bool ask(QWidget* parent, const QString& text);
+  // Yes/No with the question icon under caption (empty: the program's name); true for Yes.
+  static bool ask(QWidget* parent, const QString& text, const QString& caption = QString());
 
  protected:
   // OK and Cancel (or the given texts), OK the default button, Escape and Cancel reject.
