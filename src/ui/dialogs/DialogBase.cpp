@@ -103,6 +103,10 @@ void DialogBase::message(QWidget* parent, int id, Icon icon) {
   message(parent, text(id), icon);
 }
 
+bool DialogBase::messageWithHelp(QWidget* parent, const QString& text) {
+  return deliver(parent, Message{text, caption(), Icon::None, false, true});
+}
+
 bool DialogBase::ask(QWidget* parent, const QString& text, const QString& caption) {
   return deliver(parent, Message{text, caption.isEmpty() ? DialogBase::caption() : caption,
                                  Icon::Question, true});

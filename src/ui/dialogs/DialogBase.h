@@ -40,6 +40,7 @@ class DialogBase : public QDialog {
     QString caption;
     Icon icon = Icon::None;
     bool question = false;
+    bool help = false;  // an OK message with a "Help" button: the answer is true for Help
   };
   // Answers every later message instead of a message box (true: Yes); an empty handler brings
   // the message boxes back. For tests and for a program running without a screen.
@@ -48,6 +49,8 @@ class DialogBase : public QDialog {
 
   static void message(QWidget* parent, const QString& text, Icon icon = Icon::None);
   static void message(QWidget* parent, int id, Icon icon = Icon::None);
+  // An OK message with a "Help" button; true when the user pressed "Help".
+  static bool messageWithHelp(QWidget* parent, const QString& text);
   // Yes/No with the question icon under caption (empty: the program's name); true for Yes.
   static bool ask(QWidget* parent, const QString& text, const QString& caption = QString());
 

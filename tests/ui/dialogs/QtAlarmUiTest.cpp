@@ -20,27 +20,12 @@
 #include "support/TempDir.h"
 #include "ui/dialogs/AlarmDialog.h"
 #include "ui/dialogs/AlarmPopup.h"
+#include "ui/dialogs/WhenShown.h"
 
 namespace qp {
 namespace {
 
-// Runs act on the first top-level widget of type T once it is visible (polling, so it also
-// works from inside a nested event loop).
-template <typename T>
-void whenShown(const std::function<void(T&)>& act) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (auto* found = qobject_cast<T*>(widget); found != nullptr && found->isVisible()) {
-        poll->stop();
-        poll->deleteLater();
-        act(*found);
-        return;
-      }
-    }
-  });
-  poll->start(5);
-}
+using test::whenShown;
 
 class QtAlarmUiTest : public testing::Test {
  protected:
