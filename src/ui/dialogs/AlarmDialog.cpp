@@ -60,11 +60,11 @@ AlarmDialog::AlarmDialog(QWidget* owner, const AlarmRecord& record, const Clock&
 QWidget* AlarmDialog::buildSchedule() {
   auto* group = new QGroupBox(text(StringId::kScheduleGroup), this);
   auto* grid = new QGridLayout(group);
-  auto* buttons = new QButtonGroup(group);
+  scheduleButtons_ = new QButtonGroup(group);
   const std::array<int, 3> labels{StringId::kOneTimeOnly, StringId::kWeekly, StringId::kMonthly};
   for (std::size_t i = 0; i < schedules_.size(); ++i) {
     schedules_.at(i) = new QRadioButton(text(labels.at(i)), group);
-    buttons->addButton(schedules_.at(i), static_cast<int>(i));
+    scheduleButtons_->addButton(schedules_.at(i), static_cast<int>(i));
     grid->addWidget(schedules_.at(i), static_cast<int>(i) * 2, 0, 1, 8);
     connect(schedules_.at(i), &QRadioButton::toggled, this, [this] { updateEnabled(); });
   }
@@ -91,9 +91,9 @@ QWidget* AlarmDialog::buildMonthly() {
   grid->setContentsMargins(0, 0, 0, 0);
   dayMode_ = new QRadioButton(text(StringId::kDayOfMonthRadio), box);
   nthMode_ = new QRadioButton(text(StringId::kNthWeekdayRadio), box);
-  auto* modes = new QButtonGroup(box);
-  modes->addButton(dayMode_, AlarmRecord::kDayOfMonth);
-  modes->addButton(nthMode_, AlarmRecord::kNthWeekday);
+  monthlyModes_ = new QButtonGroup(box);
+  monthlyModes_->addButton(dayMode_, AlarmRecord::kDayOfMonth);
+  monthlyModes_->addButton(nthMode_, AlarmRecord::kNthWeekday);
   day_ = new QSpinBox(box);
   day_->setRange(AlarmDialogRules::kMinDay, AlarmDialogRules::kMaxDay);
   dayOfMonthLabel_ = new QLabel(text(StringId::kOfTheMonth), box);

@@ -8,6 +8,7 @@
 #include "common/Clock.h"
 #include "ui/dialogs/DialogBase.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -72,11 +73,13 @@ class AlarmDialog : public DialogBase {
   AlarmRecord record_;
   const Clock& clock_;
   QTimeEdit* time_ = nullptr;
+  QButtonGroup* scheduleButtons_ = nullptr;
   std::array<QRadioButton*, 3> schedules_{};
   QDateEdit* date_ = nullptr;
   QCheckBox* eraseAfter_ = nullptr;
   std::array<QCheckBox*, 7> weekdays_{};
   std::array<QCheckBox*, 12> months_{};
+  QButtonGroup* monthlyModes_ = nullptr;
   QRadioButton* dayMode_ = nullptr;
   QRadioButton* nthMode_ = nullptr;
   QSpinBox* day_ = nullptr;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <filesystem>
@@ -159,6 +161,26 @@ TEST_F(FolderDialogsTest, DeletingAFolderAsksFirst) {
   ASSERT_EQ(messages_.messages.size(), 2U);
   EXPECT_TRUE(messages_.messages[0].question);
   EXPECT_EQ(messages_.texts()[0], uiText(StringId::kDeleteFolderQuestion));
+}
+
+TEST_F(FolderDialogsTest, EnterConfirmsAndEscapeCancels) {
+  struct Row {
+    int key;
+    std::string name;
+    int result;
+  };
+  for (const Row& row : std::vector<Row>{{Qt::Key_Return, "Ideas", QDialog::Accepted},
+                                         {Qt::Key_Enter, "More", QDialog::Accepted},
+                                         {Qt::Key_Escape, "Never", QDialog::Rejected}}) {
+    FolderNameDialog dialog(nullptr, dir_.path().string(), settings_);
+    dialog.show();
+    dialog.nameEdit()->setText(QString::fromStdString(row.name));
+    QKeyEvent press(QEvent::KeyPress, row.key, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.nameEdit(), &press);
+    EXPECT_EQ(dialog.result(), row.result) << row.name;
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(fs::is_directory(dir_.path() / row.name), row.result == QDialog::Accepted);
+  }
 }
 
 }  // namespace
