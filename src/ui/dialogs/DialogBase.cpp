@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <utility>
 
 #include "common/StringIds.h"
@@ -47,6 +48,7 @@ int DialogBase::runModal() {
     owner->setEnabled(false);
   }
   setWindowModality(Qt::ApplicationModal);
+  keepAboveOwner();
   adjustSize();
   placeOverOwner();
   const int result = exec();
@@ -57,6 +59,16 @@ int DialogBase::runModal() {
     previous->activateWindow();
   }
   return result;
+}
+
+void DialogBase::keepAboveOwner() {
+  if (owner_ == nullptr || owner_->window()->windowHandle() == nullptr) {
+    return;
+  }
+  winId();  // gives the dialog its native window
+  if (QWindow* window = windowHandle(); window != nullptr) {
+    window->setTransientParent(owner_->window()->windowHandle());
+  }
 }
 
 void DialogBase::placeOverOwner() {

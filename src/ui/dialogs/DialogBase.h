@@ -60,6 +60,7 @@ class DialogBase : public QDialog {
 
  private:
   static bool deliver(QWidget* parent, const Message& message);
+  void keepAboveOwner();
   void placeOverOwner();
 
   QPointer<QWidget> owner_;

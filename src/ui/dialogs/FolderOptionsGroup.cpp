@@ -14,7 +14,8 @@ namespace qp {
 FolderOptionsGroup::FolderOptionsGroup(QWidget* parent)
     : QWidget(parent), prompt_(new QCheckBox(DialogBase::text(StringId::kPromptForAlarms))) {
   auto* group = new QGroupBox(DialogBase::text(StringId::kSortOrderLabel));
-  auto* groupLayout = new QVBoxLayout(group);
+  auto* groupLayout = new QVBoxLayout;
+  group->setLayout(groupLayout);
   for (std::size_t i = 0; i < orders_.size(); ++i) {
     const int label = sortOrderLabelId(static_cast<SortOrder>(i));
     orders_.at(i) = new QRadioButton(DialogBase::text(label), group);
