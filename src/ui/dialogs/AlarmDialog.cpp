@@ -53,7 +53,7 @@ AlarmDialog::AlarmDialog(QWidget* owner, const AlarmRecord& record, const Clock&
   layout->addWidget(buildSchedule());
   layout->addWidget(buildOptions());
   layout->addWidget(buildButtons());
-  show(record_);
+  showRecord(record_);
   time_->setFocus();
 }
 
@@ -185,7 +185,7 @@ AlarmDialogResult AlarmDialog::alarmResult() const {
                                        : AlarmDialogResult::Cancel;
 }
 
-void AlarmDialog::show(const AlarmRecord& record) {
+void AlarmDialog::showRecord(const AlarmRecord& record) {
   time_->setTime(QTime(record.hour, record.minute, record.second));
   const LocalDateTime playOn = LocalTime::fromTime(record.playOnDate);
   date_->setDate(QDate(playOn.year, playOn.month, playOn.day));

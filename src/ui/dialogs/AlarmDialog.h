@@ -66,7 +66,7 @@ class AlarmDialog : public DialogBase {
   QWidget* buildMonthly();
   QWidget* buildOptions();
   QWidget* buildButtons();
-  void show(const AlarmRecord& record);
+  void showRecord(const AlarmRecord& record);
   AlarmRecord fromControls() const;
   void updateEnabled();
 
