@@ -1,14 +1,13 @@
 #include "ui/QtUiServices.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMetaObject>
-#include <QPushButton>
 #include <utility>
 
 #include "common/StringIds.h"
 #include "common/StringTable.h"
+#include "ui/dialogs/NoAudioDialogView.h"
 
 namespace qp {
 namespace {
@@ -41,16 +40,9 @@ bool QtUiServices::askYesNo(const std::string& text) {
 }
 
 NoAudioChoice QtUiServices::showNoAudioDialog(const std::string& text, bool showHelp) {
-  QMessageBox box(QMessageBox::Warning, caption(), qs(text), QMessageBox::Ok, parent_);
-  auto* check =
-      new QCheckBox(QCoreApplication::translate("QtUiServices", "&Do not show this message again"));
-  box.setCheckBox(check);
-  QPushButton* help = showHelp ? box.addButton(QMessageBox::Help) : nullptr;
-  box.exec();
-  NoAudioChoice choice;
-  choice.doNotShowAgain = check->isChecked();
-  choice.help = help != nullptr && box.clickedButton() == help;
-  return choice;
+  NoAudioDialogView dialog(parent_, qs(text), showHelp);
+  dialog.runModal();
+  return dialog.choice();
 }
 
 }  // namespace qp

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <sstream>
+#include <utility>
 
 namespace qp {
 namespace {
@@ -34,6 +35,10 @@ std::string fromSettings(const SettingsStore* settings) {
 }  // namespace
 
 std::string MicrophoneWizard::find(const MicrophoneWizardSources& sources) {
+  return findCommand(sources).program;
+}
+
+MicrophoneWizardCommand MicrophoneWizard::findCommand(const MicrophoneWizardSources& sources) {
   std::string found = fromSettings(sources.makerWizard);
   if (found.empty()) {
     found = onPath(sources.path, "TolvaneWizard");
@@ -45,12 +50,24 @@ std::string MicrophoneWizard::find(const MicrophoneWizardSources& sources) {
   if (found.empty()) {
     found = fromSettings(sources.soundCardWizard);
   }
-  for (const char* name : {"SoundMAX", "SMax4Wiz", "pavucontrol", "pavucontrol-qt"}) {
+  for (const char* name : {"SoundMAX", "SMax4Wiz"}) {
     if (found.empty()) {
       found = onPath(sources.path, name);
     }
   }
-  return found;
+  if (!found.empty()) {
+    return {found, {}};
+  }
+  const std::vector<MicrophoneWizardCommand> desktopTools{{"gnome-control-center", {"sound"}},
+                                                          {"pavucontrol", {}},
+                                                          {"pavucontrol-qt", {}},
+                                                          {"kcmshell6", {"kcm_pulseaudio"}}};
+  for (const MicrophoneWizardCommand& tool : desktopTools) {
+    if (std::string program = onPath(sources.path, tool.program); !program.empty()) {
+      return {std::move(program), tool.arguments};
+    }
+  }
+  return {};
 }
 
 }  // namespace qp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/SettingsStore.h"
 
@@ -15,7 +16,8 @@ namespace qp {
 //    in the program's own directory;
 // 2. the sound card's wizard: the `FilePath` value of "Analog Devices/SMax4Wiz" settings,
 //    else "SoundMAX" or "SMax4Wiz" on PATH;
-// 3. the desktop's sound settings tool: "pavucontrol" (or "pavucontrol-qt") on PATH.
+// 3. the desktop's sound settings, the first found on PATH of: "gnome-control-center sound",
+//    "pavucontrol", "pavucontrol-qt", "kcmshell6 kcm_pulseaudio".
 struct MicrophoneWizardSources {
   const SettingsStore* makerWizard = nullptr;      // may be null
   const SettingsStore* soundCardWizard = nullptr;  // may be null
@@ -23,9 +25,19 @@ struct MicrophoneWizardSources {
   std::string path;  // the PATH variable's value
 };
 
+// The program to start and its arguments (the desktop's settings tool needs its page named).
+struct MicrophoneWizardCommand {
+  std::string program;  // full path; empty when none is installed
+  std::vector<std::string> arguments;
+
+  bool found() const { return !program.empty(); }
+};
+
 struct MicrophoneWizard {
   // The wizard's full path, or empty when none is installed.
   static std::string find(const MicrophoneWizardSources& sources);
+  // The wizard with the arguments it is started with.
+  static MicrophoneWizardCommand findCommand(const MicrophoneWizardSources& sources);
 };
 
 }  // namespace qp

@@ -10,17 +10,17 @@ NoAudioDialog::NoAudioDialog(UiServices& ui, SettingsStore& settings, ProcessLau
     : ui_(ui), settings_(settings), launcher_(launcher), sources_(std::move(sources)) {}
 
 void NoAudioDialog::show() {
-  const std::string wizard = MicrophoneWizard::find(sources_);
+  const MicrophoneWizardCommand wizard = MicrophoneWizard::findCommand(sources_);
   std::string text = StringTable::active().text(StringId::kNoAudio);
-  if (wizard.empty()) {
+  if (!wizard.found()) {
     text = text.substr(0, text.find('\n'));
   }
-  const NoAudioChoice choice = ui_.showNoAudioDialog(text, !wizard.empty());
+  const NoAudioChoice choice = ui_.showNoAudioDialog(text, wizard.found());
   if (choice.doNotShowAgain) {
     settings_.writeNumber("CheckForSilence", 0);
   }
-  if (choice.help && !wizard.empty()) {
-    launcher_.start(wizard, {});
+  if (choice.help && wizard.found()) {
+    launcher_.start(wizard.program, wizard.arguments);
   }
 }
 

@@ -13,7 +13,7 @@ namespace qp {
 // text (cut at the first line break when there is no wizard to help), the "Do not show this
 // message again" check box that turns "CheckForSilence" off, and the "Help" button that starts
 // the microphone wizard through the launcher (its path as the whole command line, not waited
-// for). UI thread only.
+// for; the desktop's sound settings with the page they open on). UI thread only.
 class NoAudioDialog {
  public:
   // All must outlive the dialog.

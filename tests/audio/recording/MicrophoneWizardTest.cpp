@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "common/MemorySettingsStore.h"
 #include "support/TempDir.h"
@@ -36,6 +38,36 @@ TEST(MicrophoneWizardTest, WizardSearchOrder) {
   EXPECT_EQ(MicrophoneWizard::find(sources), own);
   const std::string onPath = program("usr/bin/TolvaneWizard");
   EXPECT_EQ(MicrophoneWizard::find(sources), onPath);
+}
+
+TEST(MicrophoneWizardTest, DesktopSoundSettingsAreStartedOnTheirSoundPage) {
+  struct Row {
+    std::vector<std::string> installed;
+    std::string program;
+    std::vector<std::string> arguments;
+  };
+  const std::vector<Row> rows{
+      {{}, "", {}},
+      {{"kcmshell6"}, "kcmshell6", {"kcm_pulseaudio"}},
+      {{"kcmshell6", "pavucontrol-qt"}, "pavucontrol-qt", {}},
+      {{"kcmshell6", "pavucontrol"}, "pavucontrol", {}},
+      {{"pavucontrol", "gnome-control-center"}, "gnome-control-center", {"sound"}},
+      {{"gnome-control-center", "SMax4Wiz"}, "SMax4Wiz", {}},
+  };
+  for (const Row& row : rows) {
+    test::TempDir dir;
+    for (const std::string& name : row.installed) {
+      test::writeFileBytes(dir.file(name), {'#', '!'});
+      ::chmod(dir.file(name).c_str(), 0755);
+    }
+    const MicrophoneWizardSources sources{nullptr, nullptr, "", dir.path().string()};
+    const MicrophoneWizardCommand command = MicrophoneWizard::findCommand(sources);
+    SCOPED_TRACE(row.program);
+    EXPECT_EQ(command.program, row.program.empty() ? "" : dir.file(row.program));
+    EXPECT_EQ(command.arguments, row.arguments);
+    EXPECT_EQ(command.found(), !row.program.empty());
+    EXPECT_EQ(MicrophoneWizard::find(sources), command.program);
+  }
 }
 
 }  // namespace

@@ -63,5 +63,21 @@ TEST(NoAudioDialogTest, NothingStartsWithoutAWizardOrWithoutHelp) {
   }
 }
 
+TEST(NoAudioDialogTest, HelpStartsTheDesktopSoundSettingsOnTheirPage) {
+  test::TempDir dir;
+  const std::string tool = dir.file("gnome-control-center");
+  test::writeFileBytes(tool, {'#', '!'});
+  ASSERT_EQ(::chmod(tool.c_str(), 0755), 0);
+  MemorySettingsStore settings;
+  test::FakeUiServices ui;
+  ui.noAudioChoice = {false, true};
+  test::FakeProcessLauncher launcher;
+  NoAudioDialog dialog(ui, settings, launcher, {nullptr, nullptr, "", dir.path().string()});
+  dialog.show();
+  using Call = test::FakeProcessLauncher::Call;
+  EXPECT_EQ(launcher.calls, (std::vector<Call>{{false, tool, {"sound"}}}));
+  EXPECT_EQ(settings.readNumber("CheckForSilence", 1), 1);
+}
+
 }  // namespace
 }  // namespace qp
