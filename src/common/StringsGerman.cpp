@@ -49,12 +49,12 @@ const StringResource kGerman[] = {
     {kQualityLow, "Niedrig"},
     {kQualityMedium, "Mittel"},
     {kQualityHigh, "Hoch"},
-    // Alarms.
-    {kOrdinalFirst, "Erster"},
-    {kOrdinalSecond, "Zweiter"},
-    {kOrdinalThird, "Dritter"},
-    {kOrdinalFourth, "Vierter"},
-    {kOrdinalLast, "Letzter"},
+    // Alarms. Ordinals in the dative: the alarm dialog reads "Am [ersten] [Montag] des Monats".
+    {kOrdinalFirst, "ersten"},
+    {kOrdinalSecond, "zweiten"},
+    {kOrdinalThird, "dritten"},
+    {kOrdinalFourth, "vierten"},
+    {kOrdinalLast, "letzten"},
     {kSunday, "Sonntag"},
     {kMonday, "Montag"},
     {kTuesday, "Dienstag"},
