@@ -117,7 +117,7 @@ const StringResource kSpanish[] = {
     // Audio: recording, playback and editing.
     {kCannotOpenNote, "No se puede abrir el archivo de la nota."},
     {kOnly16BitPlayback, "Solo se pueden reproducir archivos WAV de 16 bits."},
-    {kCannotOpenSpeakers, "No se pueden abrir las bocinas."},
+    {kCannotOpenSpeakers, "No se pueden abrir los altavoces."},
     {kCannotOpenMicrophone,
      "No se puede abrir el micrófono. Es posible que otra aplicación ya lo esté usando."},
     {kDiskFull, "No se puede escribir el archivo de la nota. Es posible que el disco esté lleno."},
