@@ -1,6 +1,7 @@
 // The desktop program's language: which Qt catalogue and layout direction a language id gets,
 // what install() does to the running application, and screenshots of a question box in
-// Japanese and Russian (written to tests/artefacts/ of the build tree for a person to look at).
+// Japanese, Russian, Korean and Chinese (written to tests/artefacts/ of the build tree for a
+// person to look at).
 #include "ui/QtLanguage.h"
 
 #include <gtest/gtest.h>
@@ -127,18 +128,29 @@ QImage questionBoxImage(const QString& file) {
   return image;
 }
 
-TEST_F(InstalledLanguage, QuestionBoxScreenshotsInJapaneseAndRussian) {
-  // Without fonts for these scripts every character would be drawn as an empty box.
-  EXPECT_FALSE(QFontDatabase::families(QFontDatabase::Japanese).isEmpty());
-  EXPECT_FALSE(QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty());
-
-  ASSERT_TRUE(QtLanguage::install(application(), 0x0411));
-  const QImage japanese = questionBoxImage(QStringLiteral("question-box-ja.png"));
-  ASSERT_TRUE(QtLanguage::install(application(), 0x0419));
-  const QImage russian = questionBoxImage(QStringLiteral("question-box-ru.png"));
-  EXPECT_FALSE(japanese.isNull());
-  EXPECT_FALSE(russian.isNull());
-  EXPECT_NE(japanese, russian);
+TEST_F(InstalledLanguage, QuestionBoxScreenshotsInJapaneseRussianAndTheOtherScripts) {
+  struct Row {
+    std::uint16_t language;
+    QFontDatabase::WritingSystem script;  // without a font for it, characters become boxes
+    const char* file;
+  };
+  const Row rows[] = {
+      {0x0411, QFontDatabase::Japanese, "question-box-ja.png"},
+      {0x0419, QFontDatabase::Cyrillic, "question-box-ru.png"},
+      {0x0412, QFontDatabase::Korean, "question-box-ko.png"},
+      {0x0804, QFontDatabase::SimplifiedChinese, "question-box-zh_CN.png"},
+      {0x0404, QFontDatabase::TraditionalChinese, "question-box-zh_TW.png"},
+  };
+  QImage english;
+  ASSERT_FALSE(QtLanguage::install(application(), 0x0409));
+  english = questionBoxImage(QStringLiteral("question-box-en.png"));
+  for (const Row& row : rows) {
+    EXPECT_FALSE(QFontDatabase::families(row.script).isEmpty()) << row.file;
+    ASSERT_TRUE(QtLanguage::install(application(), row.language)) << row.file;
+    const QImage image = questionBoxImage(QString::fromLatin1(row.file));
+    EXPECT_FALSE(image.isNull()) << row.file;
+    EXPECT_NE(image, english) << row.file;
+  }
 }
 
 }  // namespace
