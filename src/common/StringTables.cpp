@@ -5,10 +5,28 @@
 namespace qp {
 
 extern const LanguageStrings kEnglishStrings;
+extern const LanguageStrings kChineseTraditionalStrings;
+extern const LanguageStrings kChineseSimplifiedStrings;
+extern const LanguageStrings kGermanStrings;
+extern const LanguageStrings kFrenchStrings;
+extern const LanguageStrings kItalianStrings;
+extern const LanguageStrings kJapaneseStrings;
+extern const LanguageStrings kKoreanStrings;
+extern const LanguageStrings kRussianStrings;
+extern const LanguageStrings kSpanishStrings;
 
 namespace {
 const LanguageStrings* const kAllLanguages[] = {
     &kEnglishStrings,
+    &kChineseTraditionalStrings,
+    &kChineseSimplifiedStrings,
+    &kGermanStrings,
+    &kFrenchStrings,
+    &kItalianStrings,
+    &kJapaneseStrings,
+    &kKoreanStrings,
+    &kRussianStrings,
+    &kSpanishStrings,
 };
 }  // namespace
 

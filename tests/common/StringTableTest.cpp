@@ -31,7 +31,9 @@ TEST(StringTable, LookupFallsBackToEnglishThenToTheBuiltInText) {
   const StringTable german(0x0c07);
   EXPECT_EQ(german.language(), 1031);
   EXPECT_FALSE(german.isEnglish());
-  EXPECT_EQ(german.text(3), "Personal");  // no German table yet: the English text
+  const StringTable dutch(0x0813);  // Dutch (Belgium)
+  EXPECT_EQ(dutch.language(), 1043);
+  EXPECT_EQ(dutch.text(3), "Personal");  // no Dutch table: the English text
   const StringTable unknown(0);
   EXPECT_EQ(unknown.text(152), "Note Properties");
   EXPECT_EQ(unknown.text(9999, "built-in"), "built-in");
