@@ -6,8 +6,7 @@
 
 #include "app/DesktopProgram.h"
 #include "app/StartupDecisions.h"
-#include "common/LanguageId.h"
-#include "common/StringTable.h"
+#include "ui/QtLanguage.h"
 
 int main(int argc, char** argv) {
   const auto line = qp::app::CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
@@ -20,6 +19,6 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillophone/quillophone.svg")));
   // The program lives on in the tray when its last window closes; it quits through exit().
   QApplication::setQuitOnLastWindowClosed(false);
-  qp::StringTable::setActive(qp::LanguageId::system());
+  qp::installLanguage(app);
   return qp::app::DesktopProgram::run(line);
 }
