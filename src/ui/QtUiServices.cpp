@@ -1,8 +1,9 @@
 #include "ui/QtUiServices.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
-#include <QMetaObject>
+#include <QObject>
 #include <utility>
 
 #include "common/StringIds.h"
@@ -20,14 +21,41 @@ QString caption() {
   return qs(StringTable::active().text(StringId::kProductName, "Quillophone"));
 }
 
+// A task travelling to the UI thread in Qt's event queue, which keeps the order of posting.
+class TaskEvent : public QEvent {
+ public:
+  static QEvent::Type kind() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+  }
+  explicit TaskEvent(std::function<void()> task) : QEvent(kind()), task_(std::move(task)) {}
+  void run() const { task_(); }
+
+ private:
+  std::function<void()> task_;
+};
+
+class TaskReceiver : public QObject {
+ public:
+  bool event(QEvent* event) override {
+    if (event->type() != TaskEvent::kind()) {
+      return QObject::event(event);
+    }
+    static_cast<TaskEvent*>(event)->run();
+    return true;
+  }
+};
+
 }  // namespace
 
+QtUiServices::QtUiServices(QWidget* parent)
+    : parent_(parent), receiver_(std::make_unique<TaskReceiver>()) {}
+
+QtUiServices::~QtUiServices() = default;
+
 void QtUiServices::postToUi(std::function<void()> task) {
-  QCoreApplication* app = QCoreApplication::instance();
-  if (app == nullptr) {
-    return;
-  }
-  QMetaObject::invokeMethod(app, std::move(task), Qt::QueuedConnection);
+  // Qt takes the event and deletes it once delivered, or with the receiver.
+  QCoreApplication::postEvent(receiver_.get(), new TaskEvent(std::move(task)));
 }
 
 void QtUiServices::showMessage(const std::string& text) {
