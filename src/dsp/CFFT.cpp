@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include "dsp/SimdClones.h"
 
 namespace qp::dsp {
 namespace {
@@ -117,7 +118,8 @@ void CFFT::TransformSplit(int direction, float* re, float* im) const {
   TransformPermuted(direction, re, im);
 }
 
-void CFFT::TransformPermuted(int direction, float* re, float* im, bool scaleInverse) const {
+QP_DSP_CLONES void CFFT::TransformPermuted(int direction, float* re, float* im,
+                                           bool scaleInverse) const {
   if (m_n == 0) {
     return;
   }

@@ -6,6 +6,7 @@
 
 #include "dsp/DspTrace.h"
 #include "dsp/PrototypeFilter.h"
+#include "dsp/SimdClones.h"
 
 namespace qp::dsp {
 namespace {
@@ -104,7 +105,7 @@ void CRecom::Synthesize(float* out, int& nOut) {
   }
 }
 
-void CRecom::SynthesizeFrame(float* out) {
+QP_DSP_CLONES void CRecom::SynthesizeFrame(float* out) {
   float* x = m_bandSamples.data();
   for (int k = 0; k < m_K; ++k) {
     x[k] = m_pRecomBuffers[k]->Pop();  // 0 from an empty queue
@@ -145,7 +146,7 @@ void CRecom::SynthesizeFrame(float* out) {
   }
 }
 
-void CRecom::OverlapAdd() {
+QP_DSP_CLONES void CRecom::OverlapAdd() {
   float* __restrict acc = m_accumulator.data() + m_base;
   const float* __restrict vRe = m_vRe.data();
   const float* __restrict vIm = m_vIm.data();

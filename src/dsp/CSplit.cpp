@@ -5,6 +5,7 @@
 
 #include "dsp/DspTrace.h"
 #include "dsp/PrototypeFilter.h"
+#include "dsp/SimdClones.h"
 
 namespace qp::dsp {
 namespace {
@@ -96,7 +97,7 @@ bool CSplit::Analyze(const float*& in, int& count, int stride) {
   return !first.IsEmpty();
 }
 
-void CSplit::AnalyzeFrame() {
+QP_DSP_CLONES void CSplit::AnalyzeFrame() {
   if (!Valid()) {
     trace("CSplit - invalid m_K, m_N, or m_M");
     return;
