@@ -1,5 +1,7 @@
 #include "dsp/CNoiseReducer.h"
 
+#include <cstring>
+
 namespace qp::dsp {
 namespace {
 
@@ -142,6 +144,12 @@ int CNoiseReducer::ProcessBlocks(const float* in, int count, float*& out, int& s
       }
     }
     int i = 0;
+    if (m_stride == 1) {
+      i = n < slots ? n : (slots > 0 ? slots : 0);
+      std::memcpy(out, samples, static_cast<std::size_t>(i) * sizeof(float));
+      out += i;
+      slots -= i;
+    }
     for (; i < n && slots > 0; ++i, --slots) {
       *out = samples[i];
       out += m_stride;
