@@ -180,10 +180,18 @@ QP_DSP_CLONES void CSplit::ComputeFrame(float* bands) {
   float* xIm = m_binIm.data();
   const float* t = m_twiddle.data();
   const int* reversed = m_fft.BitReversed();
+  // The twisted sums are formed in place (a loop that vectorises), then moved to their
+  // bit-reversed slots.
   for (int k = 0; k < m_K; ++k) {
     const float* tk = t + std::ptrdiff_t{2} * k;
-    xRe[reversed[k]] = re[k] * tk[0] - im[k] * tk[1];
-    xIm[reversed[k]] = re[k] * tk[1] + im[k] * tk[0];
+    const float a = re[k];
+    const float b = im[k];
+    re[k] = a * tk[0] - b * tk[1];
+    im[k] = a * tk[1] + b * tk[0];
+  }
+  for (int k = 0; k < m_K; ++k) {
+    xRe[reversed[k]] = re[k];
+    xIm[reversed[k]] = im[k];
   }
   m_fft.TransformPermuted(CFFT::kForward, xRe, xIm);
   const float* dRe = m_demodRe.data() + static_cast<std::size_t>(m_frame) * m_K;
