@@ -1,6 +1,7 @@
 #include "dsp/CBandSuppression.h"
 
 #include <cmath>
+#include "dsp/SimdClones.h"
 
 namespace qp::dsp {
 namespace {
@@ -58,7 +59,7 @@ CBandSuppression::CBandSuppression(int bands)
       m_min2(static_cast<std::size_t>(bands), kInitialMinimum),
       m_gain(static_cast<std::size_t>(bands), 0.0f) {}
 
-void CBandSuppression::Apply(float* x) {
+QP_DSP_CLONES void CBandSuppression::Apply(float* x) {
   if (++m_frameCounter > m_window) {
     m_frameCounter = 0;
     if (m_window < kLongestWindow) {

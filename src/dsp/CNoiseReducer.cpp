@@ -1,5 +1,7 @@
 #include "dsp/CNoiseReducer.h"
 
+#include <cstring>
+
 namespace qp::dsp {
 namespace {
 
@@ -20,6 +22,8 @@ void CNoiseReducer::Release() {
   m_bandPointers.clear();
   m_bandQueues.clear();
   m_block = std::vector<float>();
+  m_frames = std::vector<float>();
+  m_pendingFrames = 0;
   m_temp = std::vector<float>();
 }
 
@@ -42,6 +46,7 @@ void CNoiseReducer::Init(int rate) {
       m_bandPointers.push_back(m_bandQueues.back().get());
     }
     m_block.assign(static_cast<std::size_t>(kMaxFrames) * m_N, 0.0f);
+    m_frames.assign(static_cast<std::size_t>(kMaxFrames) * m_K, 0.0f);
   } else {
     for (auto& queue : m_bandQueues) {
       queue->Reset();
@@ -51,6 +56,12 @@ void CNoiseReducer::Init(int rate) {
   m_decimating = rate > kDecimateThreshold;
   m_split = std::make_unique<CSplit>();
   m_split->Init(m_K, m_N, m_M, m_bandPointers.data(), 0);
+  // The bank's primed frame becomes the first pending frame; from here on the frames pass from
+  // analysis to synthesis in m_frames, a whole batch at a time.
+  for (int k = 0; k < m_K; ++k) {
+    m_frames[k] = m_bandQueues[k]->Pop();
+  }
+  m_pendingFrames = 1;
   m_recom = std::make_unique<CRecom>();
   m_recom->Init(m_K, m_N, m_M, m_bandPointers.data());
   m_recom->SetRate(rate);
@@ -116,11 +127,14 @@ int CNoiseReducer::ProcessDecimating(float* in, int inCount, float* out, int out
 int CNoiseReducer::ProcessBlocks(const float* in, int count, float*& out, int& slots) {
   int written = 0;
   while (count > 0) {
-    if (!m_split->Analyze(in, count, m_stride)) {
+    float* room = m_frames.data() + static_cast<std::ptrdiff_t>(m_pendingFrames) * m_K;
+    m_pendingFrames +=
+        m_split->AnalyzeFrames(in, count, m_stride, room, kMaxFrames - m_pendingFrames);
+    if (m_pendingFrames == 0) {
       break;
     }
-    int n = 0;
-    m_recom->Synthesize(m_block.data(), n);
+    int n = m_recom->SynthesizeFrames(m_frames.data(), m_pendingFrames, m_block.data());
+    m_pendingFrames = 0;
     const float* samples = m_block.data();
     if (m_firstBlock) {
       m_firstBlock = false;
@@ -130,6 +144,12 @@ int CNoiseReducer::ProcessBlocks(const float* in, int count, float*& out, int& s
       }
     }
     int i = 0;
+    if (m_stride == 1) {
+      i = n < slots ? n : (slots > 0 ? slots : 0);
+      std::memcpy(out, samples, static_cast<std::size_t>(i) * sizeof(float));
+      out += i;
+      slots -= i;
+    }
     for (; i < n && slots > 0; ++i, --slots) {
       *out = samples[i];
       out += m_stride;

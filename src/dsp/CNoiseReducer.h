@@ -12,8 +12,9 @@ namespace qp::dsp {
 
 // The noise-reduction chain of one channel: CSplit -> per-band suppression in CRecom ->
 // overflow queue, wrapped in a CIntDec rate conversion (factor 2, or 3 from 44100 Hz on) when
-// the rate is above 24000 Hz. You need one chain per channel. Counts are in interleaved
-// floats: a chain with stride 2 reads and writes every second float from `offset` on.
+// the rate is above 24000 Hz. Analysed frames pass to the synthesis in batches of up to
+// kMaxFrames, without the per-band queues. You need one chain per channel. Counts are in
+// interleaved floats: a chain with stride 2 reads and writes every second float from `offset` on.
 // The bank delays the signal by (2 m_M - m_N) samples at its rate; samples still in the bank, or
 // waiting for room, come out on later calls. Process allocates nothing once Init has run.
 class CNoiseReducer {
@@ -69,6 +70,8 @@ class CNoiseReducer {
   std::vector<std::unique_ptr<CSampleQueue>> m_bandQueues;
   std::vector<CSampleQueue*> m_bandPointers;
   std::vector<float> m_block;
+  std::vector<float> m_frames;  // analysed frames awaiting synthesis, m_K floats each
+  int m_pendingFrames = 0;
   std::unique_ptr<CSplit> m_split;
   std::unique_ptr<CRecom> m_recom;
   CSampleQueue m_overflow;

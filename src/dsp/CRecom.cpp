@@ -6,11 +6,31 @@
 
 #include "dsp/DspTrace.h"
 #include "dsp/PrototypeFilter.h"
+#include "dsp/SimdClones.h"
 
 namespace qp::dsp {
 namespace {
 
 constexpr float kTwoPi = 6.2831855f;
+
+// Adds one frame's windowed output to the accumulator: even blocks of K slots get g0 vRe,
+// odd blocks lose g1 vIm.
+void overlapAdd(float* __restrict acc, const float* __restrict g0, const float* __restrict g1,
+                const float* __restrict vRe, const float* __restrict vIm, int L, int K) {
+  for (int jj = 0; jj < L; jj += 2 * K) {
+    for (int k = 0; k < K; ++k) {
+      acc[jj + k] += g0[jj + k] * vRe[k];
+      acc[jj + K + k] -= g1[jj + K + k] * vIm[k];
+    }
+  }
+}
+
+// The same for a band count known at compile time (fixed trip counts, no remainder loops).
+template <int K>
+void overlapAdd(float* __restrict acc, const float* __restrict g0, const float* __restrict g1,
+                const float* __restrict vRe, const float* __restrict vIm, int L) {
+  overlapAdd(acc, g0, g1, vRe, vIm, L, K);
+}
 
 }  // namespace
 
@@ -104,11 +124,26 @@ void CRecom::Synthesize(float* out, int& nOut) {
   }
 }
 
+int CRecom::SynthesizeFrames(float* frames, int count, float* out) {
+  if (m_accumulator.empty()) {
+    return 0;
+  }
+  for (int f = 0; f < count; ++f) {
+    SynthesizeFrom(frames + static_cast<std::ptrdiff_t>(f) * m_K,
+                   out + static_cast<std::ptrdiff_t>(f) * m_N);
+  }
+  return count * m_N;
+}
+
 void CRecom::SynthesizeFrame(float* out) {
   float* x = m_bandSamples.data();
   for (int k = 0; k < m_K; ++k) {
     x[k] = m_pRecomBuffers[k]->Pop();  // 0 from an empty queue
   }
+  SynthesizeFrom(x, out);
+}
+
+QP_DSP_CLONES void CRecom::SynthesizeFrom(float* x, float* out) {
   if (m_suppressOn && m_suppression) {
     m_suppression->Apply(x);
   }
@@ -146,18 +181,13 @@ void CRecom::SynthesizeFrame(float* out) {
 }
 
 void CRecom::OverlapAdd() {
-  float* __restrict acc = m_accumulator.data() + m_base;
-  const float* __restrict vRe = m_vRe.data();
-  const float* __restrict vIm = m_vIm.data();
-  for (int jj = 0; jj < m_L; jj += 2 * m_K) {
-    float* __restrict even = acc + jj;
-    float* __restrict odd = acc + jj + m_K;
-    const float* __restrict g0 = m_g0.data() + jj;
-    const float* __restrict g1 = m_g1.data() + jj + m_K;
-    for (int k = 0; k < m_K; ++k) {
-      even[k] += g0[k] * vRe[k];
-      odd[k] -= g1[k] * vIm[k];
-    }
+  float* acc = m_accumulator.data() + m_base;
+  if (m_K == 32) {
+    overlapAdd<32>(acc, m_g0.data(), m_g1.data(), m_vRe.data(), m_vIm.data(), m_L);
+  } else if (m_K == 16) {
+    overlapAdd<16>(acc, m_g0.data(), m_g1.data(), m_vRe.data(), m_vIm.data(), m_L);
+  } else {
+    overlapAdd(acc, m_g0.data(), m_g1.data(), m_vRe.data(), m_vIm.data(), m_L, m_K);
   }
 }
 

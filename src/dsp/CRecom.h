@@ -34,6 +34,10 @@ class CRecom {
   // after another into out (room for 260 * m_N floats needed). nOut receives the number of
   // floats written.
   void Synthesize(float* out, int& nOut);
+  // Synthesize from band samples handed over directly instead of the band queues: frame f's
+  // m_K samples at frames[f * m_K ..] (band 0 first; scaled in place by the suppression),
+  // m_N floats per frame to out. Returns the floats written (0 when Init failed).
+  int SynthesizeFrames(float* frames, int count, float* out);
 
   bool Suppressing() const { return m_suppressOn; }
   // The suppression state, or nullptr before SetSuppression(true).
@@ -42,6 +46,8 @@ class CRecom {
  private:
   void BuildTables();
   void SynthesizeFrame(float* out);
+  // One frame from the band samples x (scaled in place by the suppression) to m_N floats.
+  void SynthesizeFrom(float* x, float* out);
   void OverlapAdd();
 
   int m_K = 0;

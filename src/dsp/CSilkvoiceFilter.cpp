@@ -3,18 +3,30 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dsp/SimdClones.h"
+
 namespace qp::dsp {
 namespace {
 
-// Truncates toward zero and clamps to the 16-bit range.
-std::int16_t toPcm16(float v) {
-  if (v >= 32767.0f) {
-    return 32767;
+// Little-endian 16-bit samples to floats.
+QP_DSP_CLONES void floatsFromPcm16(const std::uint8_t* bytes, float* out, int n) {
+  for (int i = 0; i < n; ++i) {
+    std::int16_t s;
+    std::memcpy(&s, bytes + 2 * static_cast<std::size_t>(i), 2);
+    out[i] = static_cast<float>(s);
   }
-  if (v <= -32768.0f) {
-    return -32768;
+}
+
+// Floats to 16-bit samples: clamped to the 16-bit range, then truncated toward zero. The
+// samples go through the aligned scratch so that the loop vectorises.
+QP_DSP_CLONES void pcm16FromFloats(const float* in, std::int16_t* __restrict scratch,
+                                   std::uint8_t* bytes, int n) {
+  for (int i = 0; i < n; ++i) {
+    const float v = in[i];
+    const float clamped = v >= 32767.0f ? 32767.0f : (v <= -32768.0f ? -32768.0f : v);
+    scratch[i] = static_cast<std::int16_t>(clamped);
   }
-  return static_cast<std::int16_t>(v);
+  std::memcpy(bytes, scratch, 2 * static_cast<std::size_t>(n));
 }
 
 // Truncates toward zero, clamps to -128 .. 127 and re-centres on 128.
@@ -32,7 +44,8 @@ std::uint8_t toPcm8(float v) {
 
 CSilkvoiceFilter::CSilkvoiceFilter()
     : m_in(std::make_unique<float[]>(kPassSamples)),
-      m_out(std::make_unique<float[]>(kPassSamples)) {}
+      m_out(std::make_unique<float[]>(kPassSamples)),
+      m_pcm(std::make_unique<std::int16_t[]>(kPassSamples)) {}
 
 bool CSilkvoiceFilter::Configure(std::uint32_t rate, int bits, int channels) {
   m_configured = false;
@@ -68,11 +81,7 @@ std::uint32_t CSilkvoiceFilter::Process(void* block, std::uint32_t bytes) {
   while (read < usable) {
     const int n = static_cast<int>(std::min((usable - read) / sampleBytes, passLimit));
     if (m_bits == 16) {
-      for (int i = 0; i < n; ++i) {
-        std::int16_t s;
-        std::memcpy(&s, bytePtr + read + 2 * static_cast<std::size_t>(i), 2);
-        m_in[i] = static_cast<float>(s);
-      }
+      floatsFromPcm16(bytePtr + read, m_in.get(), n);
     } else {
       for (int i = 0; i < n; ++i) {
         m_in[i] = static_cast<float>(static_cast<int>(bytePtr[read + i]) - 128);
@@ -81,10 +90,7 @@ std::uint32_t CSilkvoiceFilter::Process(void* block, std::uint32_t bytes) {
     read += static_cast<std::uint32_t>(n) * sampleBytes;
     const int r = RunPass(n);
     if (m_bits == 16) {
-      for (int i = 0; i < r; ++i) {
-        const std::int16_t s = toPcm16(m_out[i]);
-        std::memcpy(bytePtr + written + 2 * static_cast<std::size_t>(i), &s, 2);
-      }
+      pcm16FromFloats(m_out.get(), m_pcm.get(), bytePtr + written, r);
     } else {
       for (int i = 0; i < r; ++i) {
         bytePtr[written + i] = toPcm8(m_out[i]);

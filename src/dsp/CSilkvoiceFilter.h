@@ -42,6 +42,7 @@ class CSilkvoiceFilter {
   std::unique_ptr<CNoiseReducer> m_chains[2];
   std::unique_ptr<float[]> m_in;
   std::unique_ptr<float[]> m_out;
+  std::unique_ptr<std::int16_t[]> m_pcm;  // 16-bit output of a pass before it is copied out
   std::uint32_t m_rate = 0;
   int m_bits = 0;
   int m_channels = 0;

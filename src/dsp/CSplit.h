@@ -32,6 +32,10 @@ class CSplit {
   // early while band queue 0 is full; a partial hop stays in the delay line for the next call.
   // True when band queue 0 is not empty afterwards.
   bool Analyze(const float*& in, int& count, int stride);
+  // Analyze without the band queues: frame f's m_K band samples go to frames[f * m_K ..],
+  // band 0 first, for at most maxFrames frames. The same input handling as Analyze, with
+  // "room for maxFrames frames" in place of "band queue 0 not full". Returns the frames written.
+  int AnalyzeFrames(const float*& in, int& count, int stride, float* frames, int maxFrames);
   // Runs one frame over the delay line: one new sample on each band queue.
   void AnalyzeFrame();
 
@@ -44,21 +48,26 @@ class CSplit {
  private:
   bool Valid() const { return m_K >= 1 && m_N >= 1 && m_M >= 1 && m_ring != nullptr; }
   void BuildTables();
+  // Takes input until the hop is complete (true) or the input runs out (false).
+  bool FillHop(const float*& in, int& count, int stride);
+  // Runs one frame over the delay line and writes its m_K band samples to bands.
+  void ComputeFrame(float* bands);
 
   int m_K = 0;
   int m_N = 0;
   int m_M = 0;
   int m_L = 0;
   int m_suppress = 0;
-  std::vector<float> m_hRe;      // prototype on even blocks (c_b p[n]), 0 on odd blocks
-  std::vector<float> m_hIm;      // prototype on odd blocks (s_b p[n]), 0 on even blocks
-  std::vector<float> m_twiddle;  // t[k], interleaved re/im
-  std::vector<float> m_demodRe;  // Re D[j][k], row j
-  std::vector<float> m_demodIm;  // Im D[j][k]
-  std::vector<float> m_sumRe;    // A[k] real parts
-  std::vector<float> m_sumIm;    // A[k] imaginary parts
-  std::vector<float> m_binRe;    // X then Y, real parts
-  std::vector<float> m_binIm;    // X then Y, imaginary parts
+  std::vector<float> m_hRe;       // prototype on even blocks (c_b p[n]), 0 on odd blocks
+  std::vector<float> m_hIm;       // prototype on odd blocks (s_b p[n]), 0 on even blocks
+  std::vector<float> m_twiddle;   // t[k], interleaved re/im
+  std::vector<float> m_demodRe;   // Re D[j][k], row j
+  std::vector<float> m_demodIm;   // Im D[j][k]
+  std::vector<float> m_sumRe;     // A[k] real parts
+  std::vector<float> m_sumIm;     // A[k] imaginary parts
+  std::vector<float> m_binRe;     // X then Y, real parts
+  std::vector<float> m_binIm;     // X then Y, imaginary parts
+  std::vector<float> m_frameOut;  // one frame's band samples for the band queues
   std::unique_ptr<CDelayRing> m_ring;
   CFFT m_fft;
   CSampleQueue* const* m_bands = nullptr;

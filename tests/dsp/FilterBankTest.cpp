@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +53,33 @@ class Bank {
         int n = 0;
         recom.Synthesize(block.data(), n);
         out.insert(out.end(), block.begin(), block.begin() + n);
+      }
+    }
+    return out;
+  }
+
+  // The same through the frame-batch calls: the primed frame is taken off the queues, then
+  // AnalyzeFrames hands at most `batch` frames at a time to SynthesizeFrames.
+  std::vector<float> runBatched(const std::vector<float>& input, int piece, int batch) {
+    const auto K = static_cast<std::size_t>(shape.K);
+    std::vector<float> frames(static_cast<std::size_t>(batch) * K);
+    std::vector<float> block(static_cast<std::size_t>(batch) * static_cast<std::size_t>(shape.N));
+    for (std::size_t k = 0; k < K; ++k) {
+      frames[k] = queues[k]->Pop();
+    }
+    int pending = 1;
+    std::vector<float> out;
+    for (std::size_t at = 0; at < input.size(); at += static_cast<std::size_t>(piece)) {
+      const float* p = input.data() + at;
+      int count = static_cast<int>(std::min<std::size_t>(piece, input.size() - at));
+      while (count > 0) {
+        pending += split.AnalyzeFrames(p, count, 1, frames.data() + pending * K, batch - pending);
+        if (pending == 0) {
+          break;
+        }
+        const int n = recom.SynthesizeFrames(frames.data(), pending, block.data());
+        out.insert(out.end(), block.begin(), block.begin() + n);
+        pending = 0;
       }
     }
     return out;
@@ -205,6 +234,42 @@ TEST(FilterBank, SilenceStaysExactlyZeroAndTheAccumulatorEmptiesAfterASignal) {
   }
 }
 
+// The frame-batch path must give the queue path's output bit for bit, whatever the shape
+// (including a band count without its own compiled loops), the suppression, the piece sizes
+// and the batch limit.
+TEST(FilterBank, FrameBatchesMatchTheBandQueuesExactly) {
+  struct Case {
+    BankShape shape;
+    bool suppress;
+    int piece;
+    int batch;
+  } cases[] = {
+      {kLowRate, false, 1000, 260}, {kLowRate, true, 333, 260}, {kLowRate, true, 7, 2},
+      {kHighRate, true, 1000, 260}, {kHighRate, true, 4096, 5}, {kHighRate, false, 17, 260},
+      {{8, 4, 32}, true, 250, 260}, {{8, 4, 32}, false, 3, 1},
+  };
+  std::vector<float> input = test::floatSine(440.0, 8000.0, 12000, 3000.0);
+  std::uint32_t state = 99;
+  for (std::size_t i = 0; i < input.size(); ++i) {
+    state = state * 1664525u + 1013904223u;
+    const float noise = static_cast<float>(static_cast<int>(state >> 23) - 256);
+    input[i] = ((i / 1500) % 2 == 0 ? input[i] : 0.0f) + noise;  // bursts over noise
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "K " << c.shape.K << ", suppress " << c.suppress
+                                    << ", piece " << c.piece << ", batch " << c.batch);
+    Bank queued(c.shape, c.suppress);
+    Bank batched(c.shape, c.suppress);
+    const std::vector<float> expected = queued.run(input, c.piece);
+    const std::vector<float> actual = batched.runBatched(input, c.piece, c.batch);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      ASSERT_EQ(std::memcmp(&actual[i], &expected[i], sizeof(float)), 0)
+          << "at " << i << ": " << actual[i] << " vs " << expected[i];
+    }
+  }
+}
+
 TEST(FilterBank, UnusableParametersAreReportedAndProduceNothing) {
   test::DspTraceCapture traced;
   CSampleQueue queue;
@@ -217,6 +282,9 @@ TEST(FilterBank, UnusableParametersAreReportedAndProduceNothing) {
   int count = 32;
   EXPECT_FALSE(split.Analyze(p, count, 1));
   EXPECT_TRUE(queue.IsEmpty());
+  float frames[16];
+  EXPECT_EQ(split.AnalyzeFrames(p, count, 1, frames, 1), 0);
+  EXPECT_EQ(count, 32);
 
   CRecom recom;
   recom.Init(16, 8, 64, nullptr);
@@ -224,7 +292,11 @@ TEST(FilterBank, UnusableParametersAreReportedAndProduceNothing) {
   float out[8];
   recom.Synthesize(out, n);
   EXPECT_EQ(n, 0);
+  CRecom unusable;
+  EXPECT_FALSE(unusable.Init(16, 0, 64, nullptr));
+  EXPECT_EQ(unusable.SynthesizeFrames(frames, 1, out), 0);
   const std::vector<std::string> expected = {"CSplit - invalid m_K, m_N, or m_M",
+                                             "CSplit - invalid m_K, m_N, or m_M",
                                              "CRecom - no m_pRecomBuffers"};
   EXPECT_EQ(traced.messages(), expected);
 }
