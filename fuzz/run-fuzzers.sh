@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang, ASan and UBSan, and runs each for a number of executions.
 #   fuzz/run-fuzzers.sh [RUNS]      (default 1000000)
+#   QP_FUZZ_SECONDS  stop each target after this many seconds even before RUNS (default: no limit)
 set -euo pipefail
 runs=${1:-1000000}
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +20,7 @@ for source in "$top"/fuzz/fuzz_*.cpp; do
   mkdir -p "$corpus"
   seeds="$top/fuzz/seeds/${name#fuzz_}"
   echo "== $name: $runs executions"
-  if ! "$target" -runs="$runs" -max_len=4096 -timeout=10 "$corpus" ${seeds:+$([ -d "$seeds" ] && echo "$seeds")} \
+  if ! "$target" -runs="$runs" -max_total_time="${QP_FUZZ_SECONDS:-0}" -max_len=4096 -timeout=10 "$corpus" ${seeds:+$([ -d "$seeds" ] && echo "$seeds")} \
       2>"$build/$name.log"; then
     tail -n 40 "$build/$name.log"
     status=1

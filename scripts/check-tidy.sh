@@ -3,6 +3,7 @@
 # any finding. Needs a configured build folder with compile_commands.json (default: build-tidy,
 # configured here when missing).
 #   QP_TIDY_BUILD_DIR  build folder to take the compilation database from
+#   QP_TIDY_SCOPE      a regular expression of the files to check (default: all of src/)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${QP_TIDY_BUILD_DIR:-$top/build-tidy}
@@ -11,10 +12,10 @@ if [ ! -f "$build/compile_commands.json" ]; then
 fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-run-clang-tidy-14 -p "$build" -j "$(nproc)" -quiet "$top/src/" >"$log" 2>&1 || true
+run-clang-tidy-14 -p "$build" -j "$(nproc)" -quiet "${QP_TIDY_SCOPE:-$top/src/}" >"$log" 2>&1 || true
 if grep -E '(warning|error): ' "$log" | grep -v 'warnings generated' >/dev/null; then
   grep -E -A3 '(warning|error): ' "$log" | grep -v 'warnings generated'
   echo "clang-tidy found problems (above)." >&2
   exit 1
 fi
-echo "clang-tidy: no findings in src/"
+echo "clang-tidy: no findings in ${QP_TIDY_SCOPE:-src/}"
