@@ -8,6 +8,7 @@
 #include "app/AppServices.h"
 #include "app/AutostartEntry.h"
 #include "app/ProgramFile.h"
+#include "app/ShellDialogs.h"
 #include "app/SingleInstance.h"
 #include "app/StartupDecisions.h"
 #include "app/TrayIcon.h"
@@ -108,6 +109,9 @@ void Application::setCommands() {
   if (QFileInfo::exists(manualPath())) {
     menu_->setCommand(Command::Help, [this] { openHelp(); });
   }
+  menu_->setCommand(Command::Preferences,
+                    [this] { runPreferences(*services_, *exportFormats_, window_); });
+  menu_->setCommand(Command::About, [this] { showAbout(*services_, *exportFormats_, window_); });
   menu_->setCommand(Command::Close, [this] { exit(true); });
 }
 
