@@ -33,7 +33,7 @@ AppServices::AppServices(SettingsStore& settingsStore, const StringTable& string
               {&makerWizard, &soundCardWizard, ProgramFile::directory(), searchPath()}),
       filer(settings, strings, clock, notesDirectory, newNoteUi),
       sounds(backend),
-      alarmUi(settings, strings),
+      alarmUi(settings, clock),
       scheduler(notesDirectory, {settings, strings, clock, timers, sounds, alarmUi, trash}),
       alarmCommands(settings, strings, clock, alarmUi, scheduler) {
   newNoteUi.alarmCommands = &alarmCommands;

@@ -7,7 +7,6 @@
 #include "alarms/scheduling/AlarmScheduler.h"
 #include "alarms/scheduling/DeviceAlarmSounds.h"
 #include "app/QtAlarmTimers.h"
-#include "app/ShellAlarmUi.h"
 #include "audio/recording/NoAudioDialog.h"
 #include "audio/recording/RecorderServices.h"
 #include "common/Clock.h"
@@ -17,6 +16,7 @@
 #include "platform/PosixProcessLauncher.h"
 #include "platform/PulseAudioBackend.h"
 #include "ui/QtUiServices.h"
+#include "ui/dialogs/QtAlarmUi.h"
 
 namespace qp::app {
 
@@ -64,7 +64,7 @@ class AppServices {
   NewNoteFiler filer;
   QtAlarmTimers timers;
   DeviceAlarmSounds sounds;
-  ShellAlarmUi alarmUi;
+  QtAlarmUi alarmUi;
   AlarmScheduler scheduler;
   AlarmCommands alarmCommands;
 };

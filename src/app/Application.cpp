@@ -46,7 +46,7 @@ Application::~Application() {
 void Application::start(const CommandLine& line) {
   exportFormats_ = makeExportFormats(strings_);
   services_ = std::make_unique<AppServices>(settings_, strings_, notesDirectory_);
-  services_->alarmUi.setListRebuilder([this] {
+  services_->alarmUi.setRebuildNotesList([this] {
     if (window_) {
       window_->reload();
     }
