@@ -21,9 +21,9 @@ class CMixerLine {
  public:
   CMixerLine() = default;
 
-  // Reads the line (the source-th source of the destination, or the destination itself when
-  // source < 0), its display name, volume control and switch. True when the line could be read
-  // and has an enabled volume control or a switch.
+  // Fills this object from the mixer: the destination's own line when source is negative, else
+  // its input number `source`, with the line's name, its volume control and its on/off switch.
+  // False when the line is missing or offers neither a usable volume nor a switch.
   bool Init(Mixer& mixer, int destination, int source);
 
   // The volume: channel 0 of a mono line, the largest channel otherwise; 0 without a volume

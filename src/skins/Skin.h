@@ -52,7 +52,8 @@ class Skin {
   Skin(const Skin&) = delete;
   Skin& operator=(const Skin&) = delete;
 
-  // Loads the package named by SkinPath; an empty or unusable path leaves the built-in skin.
+  // Takes the package the SkinPath setting names; with no path, or one that fails to load or
+  // pass the checks, the built-in skin stays.
   void loadConfigured();
   // Unloads the current package and loads the one at path; false (and one diagnostic line)
   // when it cannot be loaded or is refused; then the built-in skin answers. In the small view

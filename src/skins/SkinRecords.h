@@ -47,8 +47,9 @@ typedef struct QpSkinPoint {
   int32_t y;
 } QpSkinPoint;
 
-// Bitmap indexes: 1 background, 2 side panel closed, 3 side panel open, 4, 8, 9 list and
-// scroll decorations, 6 program icon, 7 further decoration.
+// Which picture a bitmap record places, by its index: 1 the window's background; 2 and 3 the
+// side panel shut and slid out; 6 the program's icon; 4, 7, 8, 9 ornaments of the notes list and
+// its scroll buttons.
 typedef struct QpSkinBitmap {
   int32_t bitmapId;
   int32_t x;
@@ -95,7 +96,8 @@ typedef struct QpSkinButton {
   int32_t reserved;
 } QpSkinButton;
 
-// Text indexes: 1 folder name, 2 and 3 status texts, 4 to 6 side panel labels.
+// Which text a text record places, by its index: 1 the current folder's name; 2 and 3 the two
+// status lines; 4, 5, 6 the captions on the side panel.
 typedef struct QpSkinText {
   int32_t left;
   int32_t top;
