@@ -5,6 +5,7 @@
 #   QP_BUILD_DIR   build folder (default: build-test)
 #   QP_CMAKE_ARGS  extra CMake options, e.g. -DQP_SANITIZE=ON
 #   QP_CTEST_ARGS  extra CTest options, e.g. -L unit
+#   QP_TEST_REGEX  build and run only the tests whose names match (and the programs they run)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${QP_BUILD_DIR:-$top/build-test}
@@ -12,7 +13,15 @@ build=${QP_BUILD_DIR:-$top/build-test}
 "$top/scripts/install-deps.sh"
 # shellcheck disable=SC2086
 cmake -S "$top" -B "$build" -DQP_WERROR=ON ${QP_CMAKE_ARGS:-} >/dev/null
-cmake --build "$build" -j2
+if [ -n "${QP_TEST_REGEX:-}" ]; then
+  # ctest lists the tests from the configured tree; each test's program is its target.
+  targets=$(ctest --test-dir "$build" -N -R "$QP_TEST_REGEX" | awk '/Test +#/ {print $3}')
+  # shellcheck disable=SC2086
+  cmake --build "$build" -j2 --target quillophone-cli $targets
+  QP_CTEST_ARGS="${QP_CTEST_ARGS:-} -R $QP_TEST_REGEX"
+else
+  cmake --build "$build" -j2
+fi
 
 if [ -z "${QP_PULSE_DIR:-}" ]; then
   pulse_dir=$(mktemp -d /tmp/qp-pulse.XXXXXX)
