@@ -92,6 +92,14 @@ static void makePng(Image* image) {
   image->bytes = png; image->size = (uint32_t)at;
 }
 
+/* The images are made on first use; unloading the package gives their memory back. */
+__attribute__((destructor)) static void freeImages(void) {
+  for (size_t i = 0; i < sizeof images / sizeof images[0]; ++i) {
+    free(images[i].bytes);
+    images[i].bytes = NULL;
+  }
+}
+
 EXPORT int32_t GetSkinImage(int32_t id, int32_t sv, const unsigned char** data, uint32_t* size) {
   (void)sv;
   static const unsigned char notPng[] = "GIF89a, not the image you were looking for";
