@@ -21,6 +21,9 @@ if(QP_SANITIZE)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 if(QP_TSAN)
+  # The loader picks a DSP clone before the ThreadSanitizer runtime is up; its instrumented
+  # picker would crash, so this build has the single ordinary version.
+  add_compile_definitions(QP_DSP_NO_CLONES)
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
   add_link_options(-fsanitize=thread)
 endif()
