@@ -103,12 +103,12 @@ void fillTone(std::uint8_t* bytes, std::uint32_t length) {
 class MonitorListener {
  public:
   explicit MonitorListener(std::uint32_t rate) : rate_(rate) {
-    pa_sample_spec spec{PA_SAMPLE_S16LE, rate, 1};
+    pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, rate, 1};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = 2 * std::max<std::uint32_t>(1, rate / 1000);
     stream_ = pa_simple_new(nullptr, "Quillophone latency benchmark", PA_STREAM_RECORD,
-                            "@DEFAULT_MONITOR@", "monitor", &spec, nullptr, &attr, nullptr);
+                            "@DEFAULT_MONITOR@", "monitor", &sampleFormat, nullptr, &attr, nullptr);
     if (stream_ != nullptr) {
       thread_ = std::thread([this] { listen(); });
     }
@@ -235,14 +235,14 @@ void BM_PlaybackWriteToSound(benchmark::State& state) {
 void BM_PlainStreamWriteToSound(benchmark::State& state) {
   measurePlayback(state, "plain", [](std::uint32_t rate, Clock::time_point& start) {
     const std::uint32_t size = playbackBufferBytes(rate);
-    pa_sample_spec spec{PA_SAMPLE_S16LE, rate, 1};
+    pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, rate, 1};
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = size;
     attr.prebuf = static_cast<std::uint32_t>(-1);
     attr.minreq = static_cast<std::uint32_t>(-1);
     pa_simple* stream = pa_simple_new(nullptr, "Quillophone latency benchmark", PA_STREAM_PLAYBACK,
-                                      nullptr, "reference", &spec, nullptr, &attr, nullptr);
+                                      nullptr, "reference", &sampleFormat, nullptr, &attr, nullptr);
     if (stream == nullptr) {
       return false;
     }

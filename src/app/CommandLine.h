@@ -12,7 +12,7 @@ struct CommandLine {
   bool tray = false;       // start in the tray without the main window
   bool kill = false;       // end the running instance, then end
   bool uninstall = false;  // end the running instance, clean up, then end
-  bool silent = false;     // with uninstall: ask nothing and keep the notes
+  bool silent = false;     // uninstall without the question; the notes stay where they are
   bool help = false;       // print the usage and end
   bool version = false;    // print the version and end
   std::vector<std::string> unknown;

@@ -46,16 +46,16 @@ void PulseCapturePort::onRead(pa_stream* stream, std::size_t /*bytes*/, void* se
 }
 
 int PulseCapturePort::connect(const WaveFormat& format, const std::string& source) {
-  pa_sample_spec spec{};
-  if (!PulseContext::sampleSpec(format, spec)) {
+  pa_sample_spec sampleFormat{};
+  if (!PulseContext::sampleSpec(format, sampleFormat)) {
     return MMSYSERR_INVALPARAM;
   }
   if (!relay_) {
-    relay_ =
-        std::make_unique<CaptureRelay>(queue_, pulse().pa_bytes_per_second(&spec) * kFifoSeconds);
+    relay_ = std::make_unique<CaptureRelay>(
+        queue_, pulse().pa_bytes_per_second(&sampleFormat) * kFifoSeconds);
   }
   PulseContext::Lock lock(*context_);
-  stream_.reset(pulse().pa_stream_new(context_->context(), "Microphone", &spec, nullptr));
+  stream_.reset(pulse().pa_stream_new(context_->context(), "Microphone", &sampleFormat, nullptr));
   if (!stream_) {
     return MMSYSERR_NODRIVER;
   }
@@ -63,8 +63,8 @@ int PulseCapturePort::connect(const WaveFormat& format, const std::string& sourc
   pulse().pa_stream_set_read_callback(stream_.get(), &PulseCapturePort::onRead, this);
   pa_buffer_attr attr{};
   attr.maxlength = static_cast<std::uint32_t>(-1);
-  attr.fragsize =
-      static_cast<std::uint32_t>(pulse().pa_usec_to_bytes(pa_usec_t{kFragmentMs} * 1000, &spec));
+  attr.fragsize = static_cast<std::uint32_t>(
+      pulse().pa_usec_to_bytes(pa_usec_t{kFragmentMs} * 1000, &sampleFormat));
   const auto flags =
       static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
   if (pulse().pa_stream_connect_record(stream_.get(), source.empty() ? nullptr : source.c_str(),

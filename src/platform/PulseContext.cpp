@@ -72,17 +72,17 @@ void PulseContext::await(pa_operation* op) {
   }
 }
 
-bool PulseContext::sampleSpec(const WaveFormat& format, pa_sample_spec& spec) {
+bool PulseContext::sampleSpec(const WaveFormat& format, pa_sample_spec& sampleFormat) {
   if (format.wBitsPerSample == 16) {
-    spec.format = PA_SAMPLE_S16LE;
+    sampleFormat.format = PA_SAMPLE_S16LE;
   } else if (format.wBitsPerSample == 8) {
-    spec.format = PA_SAMPLE_U8;
+    sampleFormat.format = PA_SAMPLE_U8;
   } else {
     return false;
   }
-  spec.rate = format.nSamplesPerSec;
-  spec.channels = static_cast<std::uint8_t>(format.nChannels);
-  return PulseLibrary::get() != nullptr && pulse().pa_sample_spec_valid(&spec) != 0;
+  sampleFormat.rate = format.nSamplesPerSec;
+  sampleFormat.channels = static_cast<std::uint8_t>(format.nChannels);
+  return PulseLibrary::get() != nullptr && pulse().pa_sample_spec_valid(&sampleFormat) != 0;
 }
 
 }  // namespace qp

@@ -36,7 +36,7 @@ class PulseContext {
 
   // The pa_sample_spec of a PCM format: 8-bit unsigned or 16-bit little-endian; false for
   // anything else.
-  static bool sampleSpec(const WaveFormat& format, pa_sample_spec& spec);
+  static bool sampleSpec(const WaveFormat& format, pa_sample_spec& sampleFormat);
 
   // RAII lock for the event thread.
   class Lock {

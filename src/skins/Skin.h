@@ -99,7 +99,8 @@ class Skin {
   static std::string displayNameOf(int32_t nameStringId, const std::string& path,
                                    const StringTable& strings);
 
-  // A button's visibility for the mode (0 idle, 1 recording, 2 playing) by its flags.
+  // Whether a button shows, hides or stays as it is when the window enters a mode (0 idle,
+  // 1 recording, 2 playing), judged from the mode bits of its flags.
   static ButtonVisibility modeVisibility(int32_t flags, int mode);
 
   // An event of the window: to the package's Notify when a package is loaded (0 without one),
